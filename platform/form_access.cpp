@@ -1,0 +1,123 @@
+#include "form_access.h"
+
+#include "float_check.h"
+#include "runtime_error.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace platform {
+
+QString FormAccess::text(QStringView control)
+{
+    QString value = readText(control);
+    fpcheck::clearFlags();
+    return value;
+}
+
+void FormAccess::setText(QStringView control, const QString &value)
+{
+    writeText(control, value);
+    fpcheck::clearFlags();
+}
+
+void FormAccess::setCaption(QStringView control, const QString &value)
+{
+    writeCaption(control, value);
+    fpcheck::clearFlags();
+}
+
+void FormAccess::setFocus(QStringView control)
+{
+    moveFocus(control);
+    fpcheck::clearFlags();
+}
+
+QWidget *WidgetForm::find(QStringView control) const
+{
+    if (!root_)
+        throw RuntimeError(ErrorNumber::ObjectRequired);
+    const QString name = control.toString();
+    if (root_->objectName() == name)
+        return root_;
+    auto *widget = root_->findChild<QWidget *>(name);
+    if (!widget)
+        throw RuntimeError(ErrorNumber::ObjectRequired,
+                           QStringLiteral("コントロール %1 がありません。").arg(name));
+    return widget;
+}
+
+QString WidgetForm::readText(QStringView control)
+{
+    QWidget *widget = find(control);
+    if (auto *edit = qobject_cast<QLineEdit *>(widget))
+        return edit->text();
+    if (auto *combo = qobject_cast<QComboBox *>(widget))
+        return combo->currentText();
+    if (auto *plain = qobject_cast<QPlainTextEdit *>(widget))
+        return plain->toPlainText();
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        return label->text();
+    throw RuntimeError(ErrorNumber::UnsupportedMember);
+}
+
+void WidgetForm::writeText(QStringView control, const QString &value)
+{
+    QWidget *widget = find(control);
+    if (auto *edit = qobject_cast<QLineEdit *>(widget))
+        edit->setText(value);
+    else if (auto *combo = qobject_cast<QComboBox *>(widget); combo && combo->isEditable())
+        combo->setEditText(value);
+    else if (auto *plain = qobject_cast<QPlainTextEdit *>(widget))
+        plain->setPlainText(value);
+    else
+        throw RuntimeError(ErrorNumber::UnsupportedMember);
+}
+
+void WidgetForm::writeCaption(QStringView control, const QString &value)
+{
+    QWidget *widget = find(control);
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        label->setText(value);
+    else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        button->setText(value);
+    else if (widget->isWindow())
+        widget->setWindowTitle(value);
+    else
+        throw RuntimeError(ErrorNumber::UnsupportedMember);
+}
+
+void WidgetForm::moveFocus(QStringView control)
+{
+    QWidget *widget = find(control);
+    if (!widget->isEnabled() || widget->focusPolicy() == Qt::NoFocus)
+        throw RuntimeError(ErrorNumber::InvalidCall);
+    widget->setFocus(Qt::OtherFocusReason);
+}
+
+QString MemoryForm::readText(QStringView control)
+{
+    const QString name = control.toString();
+    ++reads_[name];
+    return values_.value(name);
+}
+
+void MemoryForm::writeText(QStringView control, const QString &value)
+{
+    values_.insert(control.toString(), value);
+}
+
+void MemoryForm::writeCaption(QStringView control, const QString &value)
+{
+    values_.insert(control.toString(), value);
+}
+
+void MemoryForm::moveFocus(QStringView control)
+{
+    focus_ = control.toString();
+}
+
+} // namespace platform

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringView>
+
+namespace platform {
+
+// The number a text starts with, as a double; 0 when it starts with none.
+// Leading blanks (space, tab, CR, LF) are skipped, then an optional sign,
+// ASCII digits with an optional decimal point and an optional exponent
+// (e or E, optional sign, digits). Whatever follows is ignored: "200abc" is
+// 200. The decimal point is always '.', whatever the user's locale.
+// A number beyond the double range raises the overflow runtime error; a
+// number too small for a double becomes 0 (or the nearest denormal).
+double leadingNumber(QStringView text);
+
+} // namespace platform
