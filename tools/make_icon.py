@@ -1,0 +1,71 @@
+#!/usr/bin/env python3
+"""Writes the program icon from its pixel map.
+
+The map (icon/fish.txt) has 32 lines of 32 characters: a hexadecimal digit is an
+index into the standard 16-colour palette below, '.' is transparent. The icon
+file has one 32 x 32 image with 4 bits per pixel and a 1-bit mask: 766 bytes,
+744 of them the image.
+
+    python3 tools/make_icon.py [map] [output]
+"""
+import struct
+import sys
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parent.parent
+SIZE = 32
+
+# The classic 16-colour palette, as (red, green, blue).
+PALETTE = [
+    (0x00, 0x00, 0x00), (0x80, 0x00, 0x00), (0x00, 0x80, 0x00), (0x80, 0x80, 0x00),
+    (0x00, 0x00, 0x80), (0x80, 0x00, 0x80), (0x00, 0x80, 0x80), (0xC0, 0xC0, 0xC0),
+    (0x80, 0x80, 0x80), (0xFF, 0x00, 0x00), (0x00, 0xFF, 0x00), (0xFF, 0xFF, 0x00),
+    (0x00, 0x00, 0xFF), (0xFF, 0x00, 0xFF), (0x00, 0xFF, 0xFF), (0xFF, 0xFF, 0xFF),
+]
+
+
+def read_map(path):
+    rows = [line.rstrip("\n") for line in Path(path).read_text(encoding="ascii").splitlines()]
+    if len(rows) != SIZE or any(len(row) != SIZE for row in rows):
+        raise SystemExit(f"{path}: want {SIZE} lines of {SIZE} characters")
+    for row in rows:
+        for ch in row:
+            if ch != "." and ch not in "0123456789abcdefABCDEF":
+                raise SystemExit(f"{path}: unexpected character {ch!r}")
+    return rows
+
+
+def image_bytes(rows):
+    header = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE * 2, 1, 4, 0, SIZE * SIZE // 2 + SIZE * 4,
+                         0, 0, 16, 0)
+    palette = b"".join(struct.pack("BBBB", b, g, r, 0) for (r, g, b) in PALETTE)
+    colour = bytearray()
+    mask = bytearray()
+    for row in reversed(rows):  # bottom-up
+        indices = [0 if ch == "." else int(ch, 16) for ch in row]
+        colour += bytes((indices[i] << 4) | indices[i + 1] for i in range(0, SIZE, 2))
+        bits = 0
+        for ch in row:
+            bits = (bits << 1) | (1 if ch == "." else 0)
+        mask += bits.to_bytes(SIZE // 8, "big")
+    return header + palette + bytes(colour) + bytes(mask)
+
+
+def icon_file(image):
+    directory = struct.pack("<HHH", 0, 1, 1)
+    entry = struct.pack("<BBBBHHII", SIZE, SIZE, 16, 0, 1, 4, len(image), 6 + 16)
+    return directory + entry + image
+
+
+def main():
+    source = Path(sys.argv[1]) if len(sys.argv) > 1 else ROOT / "tools/icon/fish.txt"
+    target = Path(sys.argv[2]) if len(sys.argv) > 2 else ROOT / "app/sorvane.ico"
+    image = image_bytes(read_map(source))
+    assert len(image) == 744, len(image)
+    data = icon_file(image)
+    assert len(data) == 766, len(data)
+    target.write_bytes(data)
+
+
+if __name__ == "__main__":
+    main()
