@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace forms {
+
+// Asks whether the computer is online and, only on Yes, sends a new browser to
+// `address` and makes it visible. A browser that cannot be created or sent
+// there raises a runtime error; the caller arms no trap for it.
+void openWebPage(const QString &address);
+
+} // namespace forms
