@@ -2,7 +2,6 @@
 
 #include "runtime_error.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionTab>
