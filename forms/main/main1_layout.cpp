@@ -1,5 +1,7 @@
 #include "main1_layout.h"
 
+#include "main1.h"
+
 #include "platform/layout.h"
 #include "platform/tab_control.h"
 #include "platform/untrapped_failure.h"
@@ -25,7 +27,7 @@ void Main1Window::closeEvent(QCloseEvent *event)
 {
     int cancel = 0;
     if (queryUnload_) {
-        const int mode = event->spontaneous() ? 0 : 1;
+        const int mode = event->spontaneous() ? main1::FromControlMenu : main1::FromCode;
         platform::runHandler([&] { queryUnload_(cancel, mode); });
     }
     event->setAccepted(cancel == 0);
