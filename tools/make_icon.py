@@ -6,7 +6,12 @@ index into the standard 16-colour palette below, '.' is transparent. The icon
 file has one 32 x 32 image with 4 bits per pixel and a 1-bit mask: 766 bytes,
 744 of them the image.
 
-    python3 tools/make_icon.py [map] [output]
+It also writes the same image as Windows resources (app/sorvane_icon.rc,
+included by app/sorvane.rc): the image as icon 30001 and the group icon 1 that
+names it. They are spelt out as raw data because a plain ICON statement would
+number the image itself.
+
+    python3 tools/make_icon.py [map] [output] [resource script]
 """
 import struct
 import sys
@@ -57,6 +62,34 @@ def icon_file(image):
     return directory + entry + image
 
 
+ICON_IMAGE_ID = 30001
+GROUP_ICON_ID = 1
+RT_ICON = 3
+RT_GROUP_ICON = 14
+
+
+def raw_data(data, per_line=8):
+    """Resource-script raw data: little-endian 16-bit words."""
+    assert len(data) % 2 == 0
+    words = [f"0x{data[i] | (data[i + 1] << 8):04X}" for i in range(0, len(data), 2)]
+    lines = [", ".join(words[i:i + per_line]) for i in range(0, len(words), per_line)]
+    return "  " + ",\n  ".join(lines) + "\n"
+
+
+def resource_script(image):
+    # GRPICONDIR with one GRPICONDIRENTRY: as the icon file's directory, but
+    # the last field is the image's resource number, not a file offset.
+    group = struct.pack("<HHH", 0, 1, 1) + struct.pack(
+        "<BBBBHHIH", SIZE, SIZE, 16, 0, 1, 4, len(image), ICON_IMAGE_ID)
+    return (
+        "// Written by tools/make_icon.py from tools/icon/fish.txt: do not edit.\n"
+        "// The program icon: one 32 x 32, 16-colour image and the group that names it.\n"
+        "LANGUAGE 0, 0\n\n"
+        f"{ICON_IMAGE_ID} {RT_ICON}\nBEGIN\n{raw_data(image)}END\n\n"
+        f"{GROUP_ICON_ID} {RT_GROUP_ICON}\nBEGIN\n{raw_data(group)}END\n"
+    )
+
+
 def main():
     source = Path(sys.argv[1]) if len(sys.argv) > 1 else ROOT / "tools/icon/fish.txt"
     target = Path(sys.argv[2]) if len(sys.argv) > 2 else ROOT / "app/sorvane.ico"
@@ -65,6 +98,8 @@ def main():
     data = icon_file(image)
     assert len(data) == 766, len(data)
     target.write_bytes(data)
+    script = Path(sys.argv[3]) if len(sys.argv) > 3 else ROOT / "app/sorvane_icon.rc"
+    script.write_text(resource_script(image), encoding="ascii", newline="\n")
 
 
 if __name__ == "__main__":

@@ -1,0 +1,40 @@
+#include "startup.h"
+
+#include "project.h"
+
+#include "platform/layout.h"
+#include "platform/translations.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLocale>
+
+namespace app {
+
+void start(QApplication &application, const ProjectRecord &project)
+{
+    QCoreApplication::setApplicationName(project.name.toString());
+    QCoreApplication::setApplicationVersion(project.version.toString());
+    // The window system groups and names the program by its executable.
+    QGuiApplication::setDesktopFileName(project.executableName.toString());
+    QApplication::setWindowIcon(QIcon(project.icon.toString()));
+
+    if (project.localeId == kJapanese) {
+        QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+        platform::installJapaneseTranslations(application);
+    }
+    platform::installJapaneseFontSubstitutes();
+
+    platform::Form &form = project.startupForm();
+    form.load();
+    form.show();
+}
+
+int run(QApplication &application)
+{
+    const int code = application.exec();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return code;
+}
+
+} // namespace app

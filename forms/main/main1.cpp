@@ -1,0 +1,188 @@
+#include "main1.h"
+
+#include "main1_layout.h"
+
+#include "app/form_slots.h"
+#include "calc/breathing_rate.h"
+#include "calc/enriched_air.h"
+#include "forms/about/frmabt.h"
+#include "forms/about/page_addresses.h"
+#include "forms/about/web_page_opener.h"
+#include "platform/key_press.h"
+#include "platform/message_box.h"
+#include "platform/program.h"
+#include "platform/runtime_error.h"
+#include "platform/tab_control.h"
+#include "platform/untrapped_failure.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace forms {
+
+namespace {
+
+// main1's controls, through its slot; asked afresh at every use.
+platform::FormAccess &controls()
+{
+    return app::instance<main1>().controls();
+}
+
+// The store of a tab control's Tab property on main1.
+void selectTab(QStringView tabControl, int tab)
+{
+    main1 &form = app::instance<main1>();
+    form.controls(); // a form is loaded by touching any of its controls
+    auto *tabs = form.window()->findChild<platform::TabControl *>(tabControl.toString());
+    if (!tabs)
+        throw platform::RuntimeError(platform::ErrorNumber::ObjectRequired);
+    tabs->setTab(tab);
+}
+
+// Enter leads on to `next` and types nothing; every other key is left alone.
+void enterMovesFocusTo(int &keyAscii, QStringView next)
+{
+    if (keyAscii != platform::kEnterCode)
+        return;
+    keyAscii = 0;
+    controls().setFocus(next);
+}
+
+template <class Control>
+Control *child(QWidget *window, const char *name)
+{
+    auto *control = window->findChild<Control *>(QString::fromLatin1(name));
+    Q_ASSERT(control);
+    return control;
+}
+
+} // namespace
+
+QWidget *main1::createWindow()
+{
+    Main1Window *window = buildMain1Window();
+    window->setQueryUnload([this](int &cancel, int unloadMode) { Form_QueryUnload(cancel, unloadMode); });
+
+    auto onClick = [&](const char *button, void (main1::*handler)()) {
+        QObject::connect(child<QPushButton>(window, button), &QPushButton::clicked, window,
+                         [this, handler] { platform::runHandler([&] { (this->*handler)(); }); });
+    };
+    onClick("Command1", &main1::Command1_Click);
+    onClick("Command2", &main1::Command2_Click);
+    onClick("Command3", &main1::Command3_Click);
+    onClick("Command4", &main1::Command4_Click);
+    onClick("Command5", &main1::Command5_Click);
+    onClick("Command7", &main1::Command7_Click);
+
+    // Enter on a focused button presses it; on "クリア" its KeyPress handler
+    // takes Enter first.
+    for (const char *button : {"Command1", "Command3", "Command4", "Command5", "Command7"})
+        platform::onButtonKeyPress(child<QPushButton>(window, button));
+    platform::onButtonKeyPress(child<QPushButton>(window, "Command2"),
+                               [this](int &keyAscii) { Command2_KeyPress(keyAscii); });
+
+    auto onKeyPress = [&](const char *box, void (main1::*handler)(int &)) {
+        platform::onKeyPress(child<QLineEdit>(window, box),
+                             [this, handler](int &keyAscii) { (this->*handler)(keyAscii); });
+    };
+    onKeyPress("Text1", &main1::Text1_KeyPress);
+    onKeyPress("Text2", &main1::Text2_KeyPress);
+    onKeyPress("Text3", &main1::Text3_KeyPress);
+    onKeyPress("Text4", &main1::Text4_KeyPress);
+    onKeyPress("Text5", &main1::Text5_KeyPress);
+
+    auto onMenu = [&](const char *item, void (main1::*handler)()) {
+        QObject::connect(child<QAction>(window, item), &QAction::triggered, window,
+                         [this, handler] { platform::runHandler([&] { (this->*handler)(); }); });
+    };
+    onMenu("hhelp", &main1::hhelp_Click);
+    onMenu("eend", &main1::eend_Click);
+    return window;
+}
+
+void main1::Form_Load()
+{
+    platform::runHandler([] { selectTab(u"SSTab1", 0); });
+}
+
+void main1::Form_QueryUnload(int &, int)
+{
+    // Closing the main window is never refused; the About box goes with it.
+    app::instance<platform::Global>().unload(app::instance<frmabt>());
+}
+
+void main1::Command1_Click()
+{
+    calc::runBreathingRate(controls(), platform::messageBoxes());
+}
+
+void main1::Command2_Click()
+{
+    for (QStringView box : {u"Text1", u"Text2", u"Text3", u"Text4", u"Text5"})
+        controls().setText(box, QString());
+    controls().setCaption(u"Label7", QString());
+    controls().setFocus(u"Text1");
+}
+
+void main1::Command2_KeyPress(int &keyAscii)
+{
+    enterMovesFocusTo(keyAscii, u"Text1");
+}
+
+void main1::Command3_Click()
+{
+    platform::endProgram();
+}
+
+void main1::Command4_Click()
+{
+    calc::runEnrichedAir(controls(), platform::messageBoxes());
+}
+
+void main1::Command5_Click()
+{
+    openWebPage(pages::kEnrichedAirCourse.toString());
+}
+
+void main1::Command7_Click()
+{
+    openWebPage(pages::kEnrichedAirExplained.toString());
+}
+
+void main1::Text1_KeyPress(int &keyAscii)
+{
+    enterMovesFocusTo(keyAscii, u"Text2");
+}
+
+void main1::Text2_KeyPress(int &keyAscii)
+{
+    enterMovesFocusTo(keyAscii, u"Text3");
+}
+
+void main1::Text3_KeyPress(int &keyAscii)
+{
+    enterMovesFocusTo(keyAscii, u"Text4");
+}
+
+void main1::Text4_KeyPress(int &keyAscii)
+{
+    enterMovesFocusTo(keyAscii, u"Text5");
+}
+
+void main1::Text5_KeyPress(int &keyAscii)
+{
+    enterMovesFocusTo(keyAscii, u"Command1");
+}
+
+void main1::hhelp_Click()
+{
+    app::instance<frmabt>().show();
+}
+
+void main1::eend_Click()
+{
+    platform::endProgram();
+}
+
+} // namespace forms

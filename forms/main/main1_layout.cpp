@@ -1,0 +1,326 @@
+#include "main1_layout.h"
+
+#include "main1.h"
+
+#include "platform/layout.h"
+#include "platform/tab_control.h"
+#include "platform/untrapped_failure.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <algorithm>
+#include <climits>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+namespace forms {
+
+void Main1Window::closeEvent(QCloseEvent *event)
+{
+    int cancel = 0;
+    if (queryUnload_) {
+        const int mode = event->spontaneous() ? main1::FromControlMenu : main1::FromCode;
+        platform::runHandler([&] { queryUnload_(cancel, mode); });
+    }
+    event->setAccepted(cancel == 0);
+}
+
+namespace {
+
+using platform::kMincho;
+using platform::kPGothic;
+
+// The form's client area and the tab control that fills it, in twips.
+constexpr int kClientWidth = 6045;
+constexpr int kClientHeight = 3525;
+// The tab headers are 5.2 mm high.
+constexpr int kHeaderHeight = 295;
+
+enum class Kind { Label, ResultBox, TextBox, Button, ComboBox };
+
+struct Font {
+    QStringView family;
+    qreal points;
+    bool bold;
+};
+
+// Controls that name no font of their own use the window's. The Japanese
+// Windows default suits the layout: its widths were measured in that face.
+constexpr Font kWindowFont{kPGothic, 9, false};
+constexpr Font kTextBoxFont{kPGothic, 12, false};
+constexpr Font kComboFont{kPGothic, 12, true};
+constexpr Font kBreathingTitleFont{kMincho, 12, true};
+constexpr Font kNitroxTitleFont{kPGothic, 9.75, true};
+constexpr Font kBreathingResultFont{kPGothic, 12, false};
+constexpr Font kNitroxResultFont{kPGothic, 14.25, true};
+
+enum Look : unsigned { Plain = 0, Red = 1, Transparent = 2 };
+
+struct Control {
+    QStringView name;
+    Kind kind;
+    QStringView caption; // a label's or button's caption, a box's initial text
+    int left, top, width, height;
+    int tabIndex;
+    const Font *font = nullptr; // null: the kind's font
+    unsigned look = Plain;
+};
+
+constexpr int kBreathingTab = 0;
+constexpr int kNitroxTab = 1;
+
+const Control kBreathingControls[] = {
+    {u"Label9", Kind::Label, u"毎分呼吸量調査ツール", 480, 480, 2895, 375, 9, &kBreathingTitleFont, Red | Transparent},
+    {u"Label1", Kind::Label, u"タンクの開始圧", 480, 960, 1335, 255, 17},
+    {u"Text1", Kind::TextBox, u"", 2280, 840, 735, 375, 8},
+    {u"Label2", Kind::Label, u"タンク終了時の残圧", 480, 1440, 1575, 255, 16},
+    {u"Text2", Kind::TextBox, u"", 2280, 1320, 735, 375, 7},
+    {u"Label3", Kind::Label, u"タンク容積（リットル）", 480, 1920, 1695, 255, 15},
+    {u"Text3", Kind::TextBox, u"", 2280, 1800, 735, 375, 6},
+    {u"Label4", Kind::Label, u"平均水深（ｍ）", 480, 2400, 1575, 255, 14},
+    {u"Text4", Kind::TextBox, u"", 2280, 2280, 735, 375, 5},
+    {u"Label5", Kind::Label, u"水深時間（分）", 480, 2880, 1575, 255, 13},
+    {u"Text5", Kind::TextBox, u"", 2280, 2760, 735, 375, 4},
+    {u"Label6", Kind::Label, u"毎分呼吸量", 3480, 840, 1095, 255, 12},
+    {u"Label7", Kind::ResultBox, u"", 3480, 1200, 735, 375, 11, &kBreathingResultFont},
+    {u"Label8", Kind::Label, u"リットル／分", 4320, 1320, 975, 255, 10},
+    {u"Command1", Kind::Button, u"計　算", 3480, 2040, 735, 375, 3},
+    {u"Command2", Kind::Button, u"クリア", 4560, 2040, 615, 375, 2},
+    {u"Command3", Kind::Button, u"終了", 4560, 2760, 615, 375, 1},
+};
+
+const Control kNitroxControls[] = {
+    {u"Label12", Kind::Label, u"ナイトロックスタンクの通常エアー換算深度自動計算機", 480, 360, 5415, 375, 22, &kNitroxTitleFont, Red | Transparent},
+    {u"Label10", Kind::Label, u"ナイトロックス・酸素濃度(%)：", 840, 720, 2535, 255, 18, nullptr, Transparent},
+    {u"Combo1", Kind::ComboBox, u"32", 3120, 645, 855, 360, 19},
+    {u"Label11", Kind::Label, u"水深(m)：", 2280, 1200, 855, 255, 20, nullptr, Transparent},
+    {u"Combo2", Kind::ComboBox, u"30", 3120, 1125, 855, 360, 21},
+    {u"Label13", Kind::Label, u"通常エアータンク深度(m)：", 960, 1920, 2295, 375, 23, nullptr, Transparent},
+    {u"Label14", Kind::ResultBox, u"", 3000, 1845, 975, 375, 24, &kNitroxResultFont},
+    {u"Command4", Kind::Button, u"計　算", 5040, 2160, 855, 495, 25},
+    {u"Label15", Kind::Label, u"酸素分圧(atm)：", 1755, 2360, 1335, 375, 28, nullptr, Transparent},
+    {u"Label16", Kind::ResultBox, u"", 3000, 2280, 975, 375, 29, &kNitroxResultFont},
+    {u"Command5", Kind::Button, u"ＰＡＤＩのエンリッチド・エアＳＰの説明ＨＰ", 240, 2880, 3615, 375, 26},
+    {u"Command7", Kind::Button, u"ぬぺろの説明ＨＰ", 4080, 2880, 1695, 375, 27},
+};
+
+struct Line {
+    QStringView name;
+    int tab;
+    int x1, y1, x2, y2; // twips; vertical or horizontal
+};
+
+const Line kLines[] = {
+    {u"Line1", kBreathingTab, 3240, 720, 3240, 3000},
+    {u"Line2", kNitroxTab, 240, 1680, 3960, 1680},
+    {u"Line3", kNitroxTab, 240, 2760, 5880, 2760},
+};
+
+struct ComboList {
+    QStringView name;
+    std::initializer_list<const char16_t *> items;
+};
+
+const ComboList kComboLists[] = {
+    {u"Combo1", {u"21", u"30", u"31", u"32", u"33", u"34", u"35", u"36", u"37"}},
+    {u"Combo2", {u"9", u"12", u"15", u"18", u"21", u"24", u"27", u"30", u"33", u"36", u"39"}},
+};
+
+QFont fontOf(const Font &font)
+{
+    return platform::layoutFont(font.family, font.points, font.bold);
+}
+
+QStringList itemsOf(QStringView combo)
+{
+    QStringList items;
+    for (const ComboList &list : kComboLists)
+        if (list.name == combo)
+            for (const char16_t *item : list.items)
+                items.append(QString::fromUtf16(item));
+    return items;
+}
+
+QWidget *makeLabel(const Control &spec)
+{
+    auto *label = new QLabel(spec.caption.toString());
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setForegroundRole(QPalette::ButtonText);
+    label->setBackgroundRole(QPalette::Button);
+    label->setAutoFillBackground(!(spec.look & Transparent));
+    if (spec.look & Red) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::ButtonText, QColor(255, 0, 0));
+        label->setPalette(palette);
+    }
+    return label;
+}
+
+QWidget *makeResultBox(const Control &spec)
+{
+    auto *box = new QLabel(spec.caption.toString());
+    box->setTextFormat(Qt::PlainText);
+    box->setAlignment(Qt::AlignCenter);
+    box->setFrameStyle(QFrame::Box | QFrame::Plain);
+    box->setLineWidth(1);
+    box->setForegroundRole(QPalette::Text);
+    box->setBackgroundRole(QPalette::Base);
+    box->setAutoFillBackground(true);
+    return box;
+}
+
+QWidget *makeTextBox(const Control &spec)
+{
+    auto *box = new QLineEdit(spec.caption.toString());
+    box->setAlignment(Qt::AlignCenter);
+    box->setMaxLength(INT_MAX);
+    // Numbers only go in here: typing must not start a Japanese composition.
+    box->setAttribute(Qt::WA_InputMethodEnabled, false);
+    box->setFont(fontOf(kTextBoxFont));
+    return box;
+}
+
+QWidget *makeButton(const Control &spec)
+{
+    auto *button = new QPushButton(spec.caption.toString());
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+QWidget *makeComboBox(const Control &spec)
+{
+    auto *combo = new QComboBox;
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    // A typed "3" must stay "3", not be completed to "30" from the list.
+    combo->setCompleter(nullptr);
+    combo->lineEdit()->setMaxLength(INT_MAX);
+    combo->setFont(fontOf(kComboFont));
+    combo->addItems(itemsOf(spec.name));
+    const int initial = combo->findText(spec.caption.toString());
+    if (initial >= 0)
+        combo->setCurrentIndex(initial);
+    else
+        combo->setEditText(spec.caption.toString());
+    return combo;
+}
+
+QWidget *makeControl(const Control &spec)
+{
+    switch (spec.kind) {
+    case Kind::Label:
+        return makeLabel(spec);
+    case Kind::ResultBox:
+        return makeResultBox(spec);
+    case Kind::TextBox:
+        return makeTextBox(spec);
+    case Kind::Button:
+        return makeButton(spec);
+    case Kind::ComboBox:
+        return makeComboBox(spec);
+    }
+    return nullptr;
+}
+
+QWidget *makeLine(const Line &spec, QWidget *parent)
+{
+    auto *line = new QWidget(parent);
+    line->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The line runs from its first point up to, not including, its second.
+    const int x = platform::twipsToPixels(spec.x1);
+    const int y = platform::twipsToPixels(spec.y1);
+    const int width = std::max(1, platform::twipsToPixels(spec.x2) - x);
+    const int height = std::max(1, platform::twipsToPixels(spec.y2) - y);
+    line->setGeometry(x, y, width, height);
+    line->setAutoFillBackground(true);
+    line->setBackgroundRole(QPalette::WindowText);
+    return line;
+}
+
+void addMenu(QMainWindow *window)
+{
+    // "ファイル" opens a menu and does nothing else; its two items are the
+    // commands.
+    auto *file = window->menuBar()->addMenu(QStringLiteral("ファイル"));
+    file->setObjectName(QStringLiteral("ffile"));
+    file->menuAction()->setObjectName(QStringLiteral("ffile"));
+    auto *help = file->addAction(QStringLiteral("ヘルプ"));
+    help->setObjectName(QStringLiteral("hhelp"));
+    auto *end = file->addAction(QStringLiteral("終　了"));
+    end->setObjectName(QStringLiteral("eend"));
+    for (QAction *item : {help, end})
+        item->setMenuRole(QAction::NoRole);
+}
+
+} // namespace
+
+Main1Window *buildMain1Window()
+{
+    auto *window = new Main1Window;
+    window->setObjectName(QStringLiteral("main1"));
+    window->setWindowTitle(QStringLiteral("Ｓｏｒｖａｎｅ"));
+    window->setWindowIcon(QIcon(QStringLiteral(":/icons/sorvane.ico")));
+    window->setFont(fontOf(kWindowFont));
+    addMenu(window);
+
+    // No layout manager: resizing the window moves and resizes nothing.
+    auto *client = new QWidget;
+    window->setCentralWidget(client);
+
+    auto *tabs = new platform::TabControl(client);
+    tabs->setObjectName(QStringLiteral("SSTab1"));
+    tabs->setGeometry(platform::twipRect(0, 0, 6015, 3495));
+    tabs->setHeaderHeight(platform::twipsToPixels(kHeaderHeight));
+    tabs->addTab(QStringLiteral("通常エアー"));
+    tabs->addTab(QStringLiteral("ナイトロックス空気換算深度"));
+
+    std::vector<std::pair<int, QWidget *>> keyboardOrder{{0, tabs}};
+    auto place = [&](int tab, const Control &spec) {
+        QWidget *control = makeControl(spec);
+        control->setObjectName(spec.name.toString());
+        if (spec.font)
+            control->setFont(fontOf(*spec.font));
+        control->setParent(tabs);
+        control->setGeometry(platform::twipRect(spec.left, spec.top, spec.width, spec.height));
+        tabs->addControl(tab, control);
+        if (control->focusPolicy() != Qt::NoFocus)
+            keyboardOrder.emplace_back(spec.tabIndex, control);
+    };
+    for (const Control &spec : kBreathingControls)
+        place(kBreathingTab, spec);
+    for (const Control &spec : kNitroxControls)
+        place(kNitroxTab, spec);
+    for (const Line &spec : kLines) {
+        QWidget *line = makeLine(spec, tabs);
+        line->setObjectName(spec.name.toString());
+        tabs->addControl(spec.tab, line);
+    }
+
+    std::sort(keyboardOrder.begin(), keyboardOrder.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t k = 1; k < keyboardOrder.size(); ++k)
+        QWidget::setTabOrder(keyboardOrder[k - 1].second, keyboardOrder[k].second);
+    // The first control of the keyboard order takes the focus when the window
+    // first shows.
+    keyboardOrder.front().second->setFocus(Qt::OtherFocusReason);
+
+    tabs->setTab(kNitroxTab);
+
+    // The client area below the menu bar, in the form's units.
+    const QSize clientSize(platform::twipsToPixels(kClientWidth), platform::twipsToPixels(kClientHeight));
+    window->resize(clientSize.width(), clientSize.height() + window->menuBar()->sizeHint().height());
+    return window;
+}
+
+} // namespace forms

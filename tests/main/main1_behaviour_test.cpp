@@ -1,0 +1,288 @@
+#include "main1_fixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+QString textOf(QWidget *widget)
+{
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        return label->text();
+    if (auto *edit = qobject_cast<QLineEdit *>(widget))
+        return edit->text();
+    if (auto *combo = qobject_cast<QComboBox *>(widget))
+        return combo->currentText();
+    return QStringLiteral("?");
+}
+
+} // namespace
+
+class Main1Behaviour : public Main1Test {
+protected:
+    void type(const char *box, const QString &text)
+    {
+        auto *edit = named<QLineEdit>(box);
+        edit->setFocus();
+        edit->selectAll();
+        typeKeys(edit, text);
+    }
+
+    void fillBreathing(const QStringList &texts)
+    {
+        const char *boxes[] = {"Text1", "Text2", "Text3", "Text4", "Text5"};
+        for (int k = 0; k < 5; ++k) {
+            auto *edit = named<QLineEdit>(boxes[k]);
+            edit->clear();
+            typeKeys(edit, texts.value(k));
+        }
+    }
+
+    void clickHeader(int tab) { QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->headerRect(tab).center()); }
+
+    QString text(const char *name) { return textOf(named(name)); }
+};
+
+TEST_F(Main1Behaviour, OpensOnTheFirstTabWithTheFocusOnTheTabControl)
+{
+    EXPECT_EQ(tabs->tab(), 0);
+    EXPECT_EQ(focusedControl(), QStringLiteral("SSTab1"));
+    for (const char *box : {"Text1", "Text2", "Text3", "Text4", "Text5", "Label7", "Label14", "Label16"})
+        EXPECT_EQ(text(box), QString()) << box;
+    EXPECT_EQ(text("Combo1"), QStringLiteral("32"));
+    EXPECT_EQ(text("Combo2"), QStringLiteral("30"));
+}
+
+TEST_F(Main1Behaviour, EnterLeadsThroughTheBoxesToTheCalculateButtonAndTypesNothing)
+{
+    struct Row {
+        const char *from;
+        Qt::Key key;
+        const char *to;
+    };
+    const Row rows[] = {
+        {"Text1", Qt::Key_Return, "Text2"}, {"Text2", Qt::Key_Return, "Text3"},
+        {"Text3", Qt::Key_Return, "Text4"}, {"Text4", Qt::Key_Return, "Text5"},
+        {"Text5", Qt::Key_Return, "Command1"}, {"Command2", Qt::Key_Return, "Text1"},
+        {"Text1", Qt::Key_Enter, "Text2"},  {"Text5", Qt::Key_Enter, "Command1"},
+        {"Command2", Qt::Key_Enter, "Text1"},
+    };
+    fillBreathing({"200", "abc", "10", "20", "30"});
+    for (const Row &row : rows) {
+        named(row.from)->setFocus();
+        QTest::keyClick(named(row.from), row.key,
+                        row.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        EXPECT_EQ(focusedControl(), QString::fromLatin1(row.to)) << row.from;
+    }
+    // No box was tested, nothing was calculated, no key reached a box.
+    EXPECT_TRUE(boxes.requests().empty());
+    EXPECT_EQ(text("Label7"), QString());
+    EXPECT_EQ(text("Text2"), QStringLiteral("abc"));
+    EXPECT_EQ(text("Text1"), QStringLiteral("200"));
+}
+
+TEST_F(Main1Behaviour, OtherKeysAreTypedIntoTheBoxes)
+{
+    type("Text3", QStringLiteral("12.5x"));
+    QTest::keyClick(named("Text3"), Qt::Key_Backspace);
+    typeKeys(named("Text3"), QStringLiteral(" L"));
+    EXPECT_EQ(text("Text3"), QStringLiteral("12.5 L"));
+}
+
+TEST_F(Main1Behaviour, BreathingRateRunsOnTheWindowsControls)
+{
+    struct Row {
+        QStringList inputs;
+        QString label7;
+        QString focus;
+        QString message;
+    };
+    const Row rows[] = {
+        {{"200", "50", "10", "20", "30"}, "16.7", "Command2", {}},
+        {{"", "50", "10", "20", "30"}, "16.7", "Text1", "タンクの開始圧を入れてください"},
+        {{"200", "50", "10", "20", "0"}, "16.7", "Text5", "水深時間を入れてください"},
+        {{"200", "0", "12", "10", "40"}, "30.0", "Command2", {}},
+    };
+    for (const Row &row : rows) {
+        tabs->setFocus();
+        boxes = platform::RecordingMessageBoxes();
+        fillBreathing(row.inputs);
+        QTest::mouseClick(named("Command1"), Qt::LeftButton);
+        EXPECT_EQ(text("Label7"), row.label7) << row.inputs.join(u'/').toStdString();
+        EXPECT_EQ(focusedControl(), row.focus) << row.inputs.join(u'/').toStdString();
+        if (row.message.isEmpty()) {
+            EXPECT_TRUE(boxes.requests().empty());
+        } else {
+            ASSERT_EQ(boxes.requests().size(), 1u);
+            EXPECT_EQ(boxes.requests()[0].prompt, row.message);
+            EXPECT_EQ(boxes.requests()[0].buttons, platform::MessageButtons::Ok);
+        }
+    }
+}
+
+TEST_F(Main1Behaviour, TheKeyboardAloneCarriesACalculationRoundTheChain)
+{
+    named("Text1")->setFocus();
+    for (const char *value : {"200", "50", "10", "20", "30"}) {
+        typeKeys(QApplication::focusWidget(), QString::fromLatin1(value));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    EXPECT_EQ(focusedControl(), QStringLiteral("Command1"));
+    EXPECT_EQ(text("Label7"), QString());
+    // Enter on the focused calculate button presses it; the result leads to
+    // "クリア", whose Enter leads back to the first box.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(text("Label7"), QStringLiteral("16.7"));
+    EXPECT_EQ(focusedControl(), QStringLiteral("Command2"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(focusedControl(), QStringLiteral("Text1"));
+    EXPECT_EQ(text("Text1"), QStringLiteral("200"));
+    EXPECT_EQ(text("Label7"), QStringLiteral("16.7"));
+}
+
+TEST_F(Main1Behaviour, EnrichedAirRunsOnTheWindowsControlsAndKeepsTheFocus)
+{
+    struct Row {
+        QString oxygen, depth, label14, label16;
+        bool message;
+    };
+    const Row rows[] = {
+        {"32", "30", "24.4", "1.28", false},
+        {"32", "28", "22.7", "1.22", false},
+        // A runtime error before the depth result leaves both results alone.
+        {"32", "1e39", "22.7", "1.22", true},
+    };
+    clickHeader(1);
+    for (const Row &row : rows) {
+        boxes = platform::RecordingMessageBoxes();
+        named<QComboBox>("Combo1")->setEditText(row.oxygen);
+        named<QComboBox>("Combo2")->setEditText(row.depth);
+        named("Combo2")->setFocus();
+        QTest::mouseClick(named("Command4"), Qt::LeftButton);
+        EXPECT_EQ(text("Label14"), row.label14) << qPrintable(row.depth);
+        EXPECT_EQ(text("Label16"), row.label16) << qPrintable(row.depth);
+        if (row.message) {
+            ASSERT_EQ(boxes.requests().size(), 1u);
+            EXPECT_EQ(boxes.requests()[0].prompt, QStringLiteral("半角数字を入れて下さい"));
+        } else {
+            EXPECT_TRUE(boxes.requests().empty());
+        }
+        EXPECT_EQ(focusedControl(), QStringLiteral("Command4"));
+    }
+}
+
+TEST_F(Main1Behaviour, ClearEmptiesTheFirstTabAndLeavesTheSecondAlone)
+{
+    clickHeader(1);
+    named<QComboBox>("Combo2")->setEditText(QStringLiteral("28"));
+    QTest::mouseClick(named("Command4"), Qt::LeftButton);
+    const QString label14 = text("Label14"), label16 = text("Label16");
+    ASSERT_FALSE(label14.isEmpty());
+
+    clickHeader(0);
+    fillBreathing({"200", "50", "10", "20", "30"});
+    QTest::mouseClick(named("Command1"), Qt::LeftButton);
+    ASSERT_EQ(text("Label7"), QStringLiteral("16.7"));
+
+    // Twice: the second time every box is already empty.
+    for (int round = 0; round < 2; ++round) {
+        QTest::mouseClick(named("Command2"), Qt::LeftButton);
+        for (const char *box : {"Text1", "Text2", "Text3", "Text4", "Text5", "Label7"})
+            EXPECT_EQ(text(box), QString()) << box;
+        EXPECT_EQ(focusedControl(), QStringLiteral("Text1"));
+    }
+    EXPECT_EQ(text("Label14"), label14);
+    EXPECT_EQ(text("Label16"), label16);
+    EXPECT_EQ(text("Combo1"), QStringLiteral("32"));
+    EXPECT_EQ(text("Combo2"), QStringLiteral("28"));
+    EXPECT_TRUE(boxes.requests().empty());
+}
+
+TEST_F(Main1Behaviour, SwitchingTabsKeepsWhatEachTabShows)
+{
+    type("Text1", QStringLiteral("180"));
+    type("Text4", QStringLiteral("深い"));
+    clickHeader(1);
+    EXPECT_EQ(tabs->tab(), 1);
+    EXPECT_EQ(focusedControl(), QStringLiteral("SSTab1"));
+    named<QComboBox>("Combo1")->setEditText(QStringLiteral("40"));
+    // From the keyboard too: Left on the focused tab control, then Ctrl+Tab.
+    tabs->setFocus();
+    QTest::keyClick(tabs, Qt::Key_Left);
+    EXPECT_EQ(tabs->tab(), 0);
+    EXPECT_EQ(text("Text1"), QStringLiteral("180"));
+    EXPECT_EQ(text("Text4"), QStringLiteral("深い"));
+    named("Text1")->setFocus();
+    QTest::keyClick(named("Text1"), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(tabs->tab(), 1);
+    EXPECT_EQ(text("Combo1"), QStringLiteral("40"));
+    EXPECT_EQ(text("Text1"), QStringLiteral("180"));
+    // The focus does not stay on a control that went out of sight.
+    EXPECT_EQ(focusedControl(), QStringLiteral("SSTab1"));
+}
+
+TEST_F(Main1Behaviour, HelpTwiceLeavesOneAboutBoxBesideAUsableMainWindow)
+{
+    auto *help = window->findChild<QAction *>(QStringLiteral("hhelp"));
+    ASSERT_NE(help, nullptr);
+    help->trigger();
+    QWidget *about = app::instance<forms::frmabt>().window();
+    ASSERT_NE(about, nullptr);
+    help->trigger();
+    EXPECT_EQ(app::instance<forms::frmabt>().window(), about);
+    EXPECT_EQ(visibleWindows().count(QStringLiteral("frmabt")), 1);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    // The main window still takes input.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    type("Text1", QStringLiteral("7"));
+    EXPECT_EQ(text("Text1"), QStringLiteral("7"));
+}
+
+TEST_F(Main1Behaviour, ClosingTheMainWindowTakesTheAboutBoxWithIt)
+{
+    for (bool aboutOpen : {true, false}) {
+        if (aboutOpen)
+            window->findChild<QAction *>(QStringLiteral("hhelp"))->trigger();
+        EXPECT_EQ(app::instance<forms::frmabt>().isLoaded(), aboutOpen);
+        EXPECT_TRUE(window->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(app::instance<forms::main1>().isLoaded());
+        EXPECT_FALSE(app::instance<forms::frmabt>().isLoaded());
+        EXPECT_EQ(visibleWindows(), QStringList());
+        SetUp();
+    }
+}
+
+TEST_F(Main1Behaviour, TheExitButtonAndMenuItemEndTheProgramAtOnce)
+{
+    struct Row {
+        const char *what;
+        std::function<void(QWidget *)> choose;
+    };
+    const Row rows[] = {
+        {"Command3", [](QWidget *w) { QTest::mouseClick(w->findChild<QPushButton *>("Command3"), Qt::LeftButton); }},
+        {"eend", [](QWidget *w) { w->findChild<QAction *>(QStringLiteral("eend"))->trigger(); }},
+    };
+    for (const Row &row : rows) {
+        window->findChild<QAction *>(QStringLiteral("hhelp"))->trigger();
+        // The program's own event loop: ending the program ends that loop.
+        QTimer::singleShot(0, window, [&] { row.choose(window); });
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        watchdog.start(5000);
+        EXPECT_EQ(QApplication::exec(), 0) << row.what;
+        EXPECT_EQ(visibleWindows(), QStringList()) << row.what;
+        EXPECT_TRUE(boxes.requests().empty()) << row.what;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(app::instance<forms::main1>().isLoaded()) << row.what;
+        EXPECT_FALSE(app::instance<forms::frmabt>().isLoaded()) << row.what;
+        SetUp();
+    }
+}
