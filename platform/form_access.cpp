@@ -57,8 +57,12 @@ QString WidgetForm::readText(QStringView control)
         return edit->text();
     if (auto *combo = qobject_cast<QComboBox *>(widget))
         return combo->currentText();
-    if (auto *plain = qobject_cast<QPlainTextEdit *>(widget))
-        return plain->toPlainText();
+    if (auto *plain = qobject_cast<QPlainTextEdit *>(widget)) {
+        // A multi-line box holds its lines as paragraphs; they read back joined
+        // by CR LF, the line break written into it, so its text reads back as
+        // it was written and typed line breaks read as the program's own.
+        return plain->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+    }
     if (auto *label = qobject_cast<QLabel *>(widget))
         return label->text();
     throw RuntimeError(ErrorNumber::UnsupportedMember);
