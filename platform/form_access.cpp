@@ -58,9 +58,8 @@ QString WidgetForm::readText(QStringView control)
     if (auto *combo = qobject_cast<QComboBox *>(widget))
         return combo->currentText();
     if (auto *plain = qobject_cast<QPlainTextEdit *>(widget)) {
-        // A multi-line box holds its lines as paragraphs; they read back joined
-        // by CR LF, the line break written into it, so its text reads back as
-        // it was written and typed line breaks read as the program's own.
+        // The box keeps its lines as paragraphs; joining them with CR LF, the
+        // line break the program writes, reads a text back as it was written.
         return plain->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
     }
     if (auto *label = qobject_cast<QLabel *>(widget))

@@ -21,8 +21,10 @@ using platform::twipRect;
 
 // A drawing of the main window's first tab with the example typed in, from
 // the same positions, captions and fonts as the window, made of plain widgets.
-// It stands in until the window itself can be rendered here: then
-// renderBreathingRateExample() builds the real window instead (see README).
+// It stands in until the main window can be rendered here; then
+// renderBreathingRateExample() loads that window instead, types the example
+// into Text1 to Text5, clicks Command1 for the result and hands the window to
+// renderExample().
 class ExampleWindow final : public QWidget {
 public:
     ExampleWindow()
@@ -113,9 +115,8 @@ private:
 
 } // namespace
 
-QImage renderBreathingRateExample()
+QImage renderExample(QWidget &window)
 {
-    ExampleWindow window;
     window.ensurePolished();
     // Rendered straight into an image of the exact size, whatever the
     // screen's scale.
@@ -123,6 +124,12 @@ QImage renderBreathingRateExample()
     image.fill(window.palette().color(QPalette::Window));
     window.render(&image, QPoint(), QRegion(QRect(QPoint(), kExampleSize)));
     return image;
+}
+
+QImage renderBreathingRateExample()
+{
+    ExampleWindow window;
+    return renderExample(window);
 }
 
 } // namespace pictures
