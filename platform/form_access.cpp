@@ -57,8 +57,11 @@ QString WidgetForm::readText(QStringView control)
         return edit->text();
     if (auto *combo = qobject_cast<QComboBox *>(widget))
         return combo->currentText();
-    if (auto *plain = qobject_cast<QPlainTextEdit *>(widget))
-        return plain->toPlainText();
+    if (auto *plain = qobject_cast<QPlainTextEdit *>(widget)) {
+        // The box keeps its lines as paragraphs; joining them with CR LF, the
+        // line break the program writes, reads a text back as it was written.
+        return plain->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+    }
     if (auto *label = qobject_cast<QLabel *>(widget))
         return label->text();
     throw RuntimeError(ErrorNumber::UnsupportedMember);

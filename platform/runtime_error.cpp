@@ -17,6 +17,10 @@ QString standardDescription(ErrorNumber number)
         return QStringLiteral("ActiveX コンポーネントはオブジェクトを作成できません。");
     case ErrorNumber::UnsupportedMember:
         return QStringLiteral("オブジェクトでサポートされていないプロパティまたはメソッドです。");
+    case ErrorNumber::AutomationFailed:
+        return QStringLiteral("オートメーション エラーです。");
+    case ErrorNumber::WrongArgumentCount:
+        return QStringLiteral("引数の数が一致していません。または不正なプロパティを指定しています。");
     case ErrorNumber::Internal:
         return QStringLiteral("内部エラーが発生しました。");
     }

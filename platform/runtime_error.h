@@ -16,6 +16,8 @@ enum class ErrorNumber : int {
     ObjectRequired = 424,
     CannotCreateObject = 429,
     UnsupportedMember = 438,
+    AutomationFailed = 440,
+    WrongArgumentCount = 450,
     Internal = 51,
 };
 

@@ -1,17 +1,226 @@
 #include "frmabt.h"
 
+#include "page_addresses.h"
+#include "web_page_opener.h"
+
+#include "app/form_slots.h"
+#include "platform/layout.h"
+#include "platform/untrapped_failure.h"
+
 #include <QDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
 
 namespace forms {
 
-void frmabt::sakusya() {}
+namespace {
+
+// Written as constants, not read from the executable or its version record:
+// the box reads the same whatever the file is called.
+constexpr QStringView kExeName = u"sorvane";
+constexpr QStringView kVersion = u"1.02";
+constexpr QStringView kVersionDate = u"2003/05/03";
+
+using platform::kMincho;
+using platform::kPGothic;
+using platform::layoutFont;
+using platform::twipRect;
+
+class AboutWindow final : public QDialog {
+public:
+    AboutWindow() = default;
+    void setCancelButton(QPushButton *button) { cancel_ = button; }
+
+protected:
+    // Esc presses "OK", whichever control has the focus, so that it runs
+    // OK's handler like a click. The close box only closes.
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (cancel_ && event->matches(QKeySequence::Cancel)) {
+            cancel_->click();
+            return;
+        }
+        QDialog::keyPressEvent(event);
+    }
+
+private:
+    QPointer<QPushButton> cancel_;
+};
+
+QLabel *addLabel(QWidget *parent, const char *name, const QRect &geometry, const QFont &font,
+                 const QString &text = {})
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    // Top-aligned: a caption ending in a line break keeps its text on the
+    // first line, and the empty line after it falls outside the label.
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setText(text);
+    return label;
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+QPushButton *addButton(QWidget *parent, const char *name, const QRect &geometry, const QString &text)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+// A picture box. Its layout size is its picture's plus the frame on each side.
+QLabel *addPicture(QWidget *parent, const char *name, const QRect &geometry, const QString &picture,
+                   int frameStyle, int frameWidth)
+{
+    auto *box = new QLabel(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(geometry);
+    box->setFrameStyle(frameStyle);
+    box->setLineWidth(frameWidth);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    box->setPixmap(QPixmap(picture));
+    return box;
+}
+
+} // namespace
 
 QWidget *frmabt::createWindow()
 {
-    // Stand-in until the About box lands.
-    auto *window = new QDialog;
+    auto *window = new AboutWindow;
     window->setObjectName(QStringLiteral("frmabt"));
+    window->setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    // A tool window has no owner here yet stays out of the taskbar; the hints
+    // leave it a title bar with a close box and nothing to minimise or maximise.
+    window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    window->setWindowIcon(QIcon(QStringLiteral(":/icons/sorvane.ico")));
+    // The layout stores no font for the box: Japanese Windows' dialog default.
+    window->setFont(layoutFont(kPGothic, 9, false));
+    // A fixed place, not centred: the client area's top-left corner.
+    const QRect client = twipRect(2340, 1935, 5835, 7170);
+    window->setGeometry(client);
+    window->setFixedSize(client.size());
+
+    // Created in tab-index order, which is also the keyboard order.
+    QPushButton *ok = addButton(window, "cmdOK", twipRect(4920, 600, 705, 345), QStringLiteral("OK"));
+    ok->setDefault(true);
+    window->setCancelButton(ok);
+
+    QLabel *icon = addPicture(window, "picIcon", twipRect(240, 240, 510, 510),
+                              QStringLiteral(":/icons/sorvane.ico"), QFrame::Box | QFrame::Plain, 1);
+    icon->setAutoFillBackground(true);
+    icon->setBackgroundRole(QPalette::Base);
+    icon->setForegroundRole(QPalette::Text);
+
+    QLabel *description = addLabel(window, "lblDescription", twipRect(960, 1200, 4605, 285),
+                                   layoutFont(kMincho, 9.75, false));
+    setTextColour(description, QColor(0, 0, 0));
+    QLabel *title = addLabel(window, "lblTitle", twipRect(960, 120, 4605, 345), layoutFont(kMincho, 12, false));
+    setTextColour(title, QColor(0, 0, 0));
+    addLabel(window, "lblVersion", twipRect(960, 840, 4605, 225), layoutFont(kMincho, 9.75, false));
+
+    auto *contact = new QPlainTextEdit(window);
+    contact->setObjectName(QStringLiteral("Text1"));
+    contact->setGeometry(twipRect(240, 1680, 5415, 855));
+    contact->setFont(layoutFont(kMincho, 8.25, false));
+    contact->setFrameStyle(QFrame::Box | QFrame::Plain);
+    contact->setLineWidth(1);
+    contact->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    contact->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A small margin, as a Windows text box has, so the four lines fit.
+    contact->document()->setDocumentMargin(1);
+    // Tab leaves the box as it does in every other control of the box.
+    contact->setTabChangesFocus(true);
+
+    addLabel(window, "exename", twipRect(960, 480, 4575, 255), layoutFont(kMincho, 9.75, false));
+    QPushButton *authorHome = addButton(window, "Command1", twipRect(4920, 120, 735, 375),
+                                        QStringLiteral("作者HP"));
+    authorHome->setFont(layoutFont(kPGothic, 8.25, false));
+
+    addPicture(window, "Picture1", twipRect(240, 3240, 5340, 3720), QStringLiteral(":/forms/about/picture1.bmp"),
+               QFrame::WinPanel | QFrame::Sunken, 2);
+
+    QLabel *example = addLabel(window, "Label1", twipRect(240, 2640, 1095, 255), layoutFont(kPGothic, 12, true),
+                               QStringLiteral("入力例"));
+    setTextColour(example, QColor(255, 0, 0));
+    addLabel(window, "Label2", twipRect(360, 3000, 5415, 255), layoutFont(kPGothic, 8.25, true),
+             QStringLiteral("男性消費量１５以下、女性１３以下が目安（体格等により変わります）"));
+    QPushButton *scubaPage = addButton(window, "Command2", twipRect(3120, 1080, 2535, 375),
+                                       QStringLiteral("スキューバダイビング情報ＨＰ"));
+
+    // A one-pixel grey separator from (120, 1560) to (5684, 1560), its end
+    // point not drawn.
+    auto *line = new QFrame(window);
+    line->setObjectName(QStringLiteral("Line1"));
+    const int left = platform::twipsToPixels(120);
+    line->setGeometry(left, platform::twipsToPixels(1560), platform::twipsToPixels(5684) - left, 1);
+    line->setAutoFillBackground(true);
+    QPalette grey = line->palette();
+    grey.setColor(QPalette::Window, QColor(128, 128, 128));
+    line->setPalette(grey);
+
+    QWidget::setTabOrder(ok, contact);
+    QWidget::setTabOrder(contact, authorHome);
+    QWidget::setTabOrder(authorHome, scubaPage);
+    // The title and description reach under the two page buttons: the
+    // buttons are drawn over them.
+    authorHome->raise();
+    scubaPage->raise();
+    ok->setFocus();
+
+    QObject::connect(ok, &QPushButton::clicked, window,
+                     [this] { platform::runHandler([this] { cmdOK_Click(); }); });
+    QObject::connect(authorHome, &QPushButton::clicked, window,
+                     [this] { platform::runHandler([this] { Command1_Click(); }); });
+    QObject::connect(scubaPage, &QPushButton::clicked, window,
+                     [this] { platform::runHandler([this] { Command2_Click(); }); });
     return window;
+}
+
+void frmabt::Form_Load()
+{
+    const QString crlf = QStringLiteral("\r\n");
+    platform::FormAccess &form = controls();
+    form.setCaption(u"lblTitle", QStringLiteral("Ｓｏｒｖａｎｅ"));
+    form.setCaption(u"exename", u'(' + kExeName.toString() + QStringLiteral(".exe)"));
+    form.setCaption(u"lblDescription", QStringLiteral("毎分呼吸量調査ツール") + crlf);
+    form.setText(u"Text1", QStringLiteral("作者ホームページ：") + crlf + pages::kAuthorHomeShown.toString() + crlf
+                               + QStringLiteral("Eメール：") + crlf + pages::kAuthorMail.toString());
+    form.setCaption(u"lblVersion", QStringLiteral("Ver ") + kVersion.toString() + QStringLiteral("  (")
+                                       + kVersionDate.toString() + u')');
+}
+
+void frmabt::sakusya()
+{
+    openWebPage(pages::kAuthorHome.toString());
+}
+
+void frmabt::cmdOK_Click()
+{
+    app::instance<platform::Global>().unload(app::instance<frmabt>());
+}
+
+void frmabt::Command1_Click()
+{
+    // The instance the click arrived on; a failure goes on to the caller.
+    sakusya();
+}
+
+void frmabt::Command2_Click()
+{
+    openWebPage(pages::kScubaInformation.toString());
 }
 
 } // namespace forms

@@ -1,0 +1,155 @@
+#include "automation.h"
+
+#include "runtime_error.h"
+
+#include <QDesktopServices>
+
+namespace platform {
+
+namespace {
+
+bool sameName(QStringView a, QStringView b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// Stands in for the browser the program was written for. It cannot be a
+// window of its own here, so it hands the page to the user's default browser
+// when it is made visible, and again whenever it is sent to another page while
+// visible, as a visible browser window would show it.
+class BrowserObject final : public AutomationObject {
+public:
+    QVariant call(QStringView member, const QVariantList &arguments) override
+    {
+        if (!sameName(member, u"navigate2"))
+            throw RuntimeError(ErrorNumber::UnsupportedMember);
+        // Flags, target frame, post data and headers mean nothing to the
+        // desktop's browser: only the address is taken.
+        if (arguments.size() != 1)
+            throw RuntimeError(ErrorNumber::WrongArgumentCount);
+        page_ = arguments.front().toString();
+        if (visible_)
+            showPage();
+        return {};
+    }
+
+    void setProperty(QStringView member, const QVariant &value) override
+    {
+        if (!sameName(member, u"Visible"))
+            throw RuntimeError(ErrorNumber::UnsupportedMember);
+        const bool visible = value.toBool();
+        if (visible && !visible_)
+            showPage();
+        visible_ = visible;
+    }
+
+private:
+    void showPage() const
+    {
+        if (page_.isEmpty())
+            throw RuntimeError(ErrorNumber::AutomationFailed,
+                               QStringLiteral("ブラウザーに表示するページがありません。"));
+        const QUrl url(page_);
+        if (!url.isValid() || url.isRelative() || !desktop().openUrl(url))
+            throw RuntimeError(ErrorNumber::AutomationFailed,
+                               QStringLiteral("ページをブラウザーで開けませんでした。\n%1").arg(page_));
+    }
+
+    QString page_;
+    bool visible_ = false;
+};
+
+class RecordedObject final : public AutomationObject {
+public:
+    using Event = RecordingAutomation::Event;
+    using Step = RecordingAutomation::Step;
+
+    RecordedObject(int id, std::unique_ptr<AutomationObject> inner,
+                   std::shared_ptr<std::vector<Event>> events)
+        : id_(id), inner_(std::move(inner)), events_(std::move(events))
+    {
+    }
+    ~RecordedObject() override { events_->push_back({id_, Step::Release, {}, {}}); }
+
+    QVariant call(QStringView member, const QVariantList &arguments) override
+    {
+        events_->push_back({id_, Step::Call, member.toString(), arguments});
+        return inner_->call(member, arguments);
+    }
+
+    void setProperty(QStringView member, const QVariant &value) override
+    {
+        events_->push_back({id_, Step::Store, member.toString(), {value}});
+        inner_->setProperty(member, value);
+    }
+
+private:
+    int id_;
+    std::unique_ptr<AutomationObject> inner_;
+    std::shared_ptr<std::vector<Event>> events_;
+};
+
+} // namespace
+
+void ClassRegistry::add(QString className, Maker make)
+{
+    classes_.emplace_back(std::move(className), std::move(make));
+}
+
+std::unique_ptr<AutomationObject> ClassRegistry::create(QStringView className)
+{
+    for (const auto &[name, make] : classes_) {
+        if (sameName(name, className))
+            return make();
+    }
+    throw RuntimeError(ErrorNumber::CannotCreateObject);
+}
+
+template <>
+AutomationClasses &ServiceSlot<AutomationClasses>::defaultInstance()
+{
+    static ClassRegistry classes = [] {
+        ClassRegistry registry;
+        registry.add(kBrowserClass.toString(), [] { return std::make_unique<BrowserObject>(); });
+        return registry;
+    }();
+    return classes;
+}
+
+std::unique_ptr<AutomationObject> createObject(QStringView className)
+{
+    return ServiceSlot<AutomationClasses>::get().create(className);
+}
+
+bool QtDesktop::openUrl(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+bool RecordingDesktop::openUrl(const QUrl &url)
+{
+    opened_.push_back(url);
+    return opens_;
+}
+
+template <>
+Desktop &ServiceSlot<Desktop>::defaultInstance()
+{
+    static QtDesktop desktop;
+    return desktop;
+}
+
+std::unique_ptr<AutomationObject> RecordingAutomation::create(QStringView className)
+{
+    try {
+        auto object = inner_->create(className);
+        const int id = ++created_;
+        events_->push_back({id, Step::Create, className.toString(), {}});
+        return std::make_unique<RecordedObject>(id, std::move(object), events_);
+    } catch (...) {
+        events_->push_back({0, Step::Create, className.toString(), {}});
+        throw;
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,300 @@
+#include "forms/about/frmabt.h"
+#include "forms/about/page_addresses.h"
+
+#include "app/form_slots.h"
+#include "platform/automation.h"
+#include "platform/message_box.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using platform::MessageAnswer;
+
+forms::frmabt &about()
+{
+    return app::instance<forms::frmabt>();
+}
+
+template <class T = QWidget>
+T *control(const char *name)
+{
+    QWidget *window = about().window();
+    if (!window)
+        return nullptr;
+    return window->findChild<T *>(QLatin1String(name));
+}
+
+// Windows unloaded inside a handler go once the event is over.
+void finishEvents()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+int aboutWindowsAlive()
+{
+    int count = 0;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        count += widget->objectName() == u"frmabt" && widget->isVisible();
+    return count;
+}
+
+const QString kContact = QStringLiteral("作者ホームページ：\r\nhttps://example.jp/sorvane/\r\nEメール：\r\nsorvane@example.jp");
+
+class AboutBoxTest : public ::testing::Test {
+protected:
+    explicit AboutBoxTest(std::deque<MessageAnswer> answers = {}) : boxes_(std::move(answers)) {}
+    void SetUp() override { about().show(); }
+    void TearDown() override
+    {
+        about().unload();
+        finishEvents();
+    }
+
+    platform::RecordingMessageBoxes boxes_;
+    platform::RecordingDesktop desktop_;
+    platform::ServiceSlot<platform::MessageBoxes>::Override useBoxes_{boxes_};
+    platform::ServiceSlot<platform::Desktop>::Override useDesktop_{desktop_};
+};
+
+TEST_F(AboutBoxTest, LoadWritesTheFiveTexts)
+{
+    EXPECT_EQ(control<QLabel>("lblTitle")->text(), QStringLiteral("Ｓｏｒｖａｎｅ"));
+    EXPECT_EQ(control<QLabel>("exename")->text(), QStringLiteral("(sorvane.exe)"));
+    EXPECT_EQ(control<QLabel>("lblDescription")->text(), QStringLiteral("毎分呼吸量調査ツール\r\n"));
+    EXPECT_EQ(control<QLabel>("lblVersion")->text(), QStringLiteral("Ver 1.02  (2003/05/03)"));
+    EXPECT_EQ(about().controls().text(u"Text1"), kContact) << "reads back as written";
+}
+
+TEST_F(AboutBoxTest, TheContactTextShowsFourLinesAndTheDescriptionOne)
+{
+    auto *contact = control<QPlainTextEdit>("Text1");
+    ASSERT_EQ(contact->blockCount(), 4);
+    const QTextDocument *document = contact->document();
+    for (int line : {0, 2})
+        EXPECT_TRUE(document->findBlockByNumber(line).text().endsWith(u'：')) << line;
+    EXPECT_EQ(document->findBlockByNumber(1).text(), forms::pages::kAuthorHomeShown);
+    EXPECT_EQ(document->findBlockByNumber(3).text(), forms::pages::kAuthorMail);
+    EXPECT_FALSE(document->toPlainText().contains(u'\r'));
+    // The last line fits in the box whole: there is no scroll bar to reach it.
+    QTextCursor end(contact->document());
+    end.movePosition(QTextCursor::End);
+    EXPECT_LE(contact->cursorRect(end).bottom(), contact->viewport()->rect().bottom());
+
+    auto *description = control<QLabel>("lblDescription");
+    EXPECT_TRUE(description->alignment() & Qt::AlignTop);
+    EXPECT_LT(description->height(), 2 * description->fontMetrics().height())
+        << "the empty line after the break stays out of sight";
+}
+
+TEST_F(AboutBoxTest, ShownAgainAfterOkItLoadsAfreshWithoutTheEdit)
+{
+    QWidget *first = about().window();
+    auto *contact = control<QPlainTextEdit>("Text1");
+    contact->setFocus();
+    contact->moveCursor(QTextCursor::End);
+    QTest::keyClicks(contact, QStringLiteral("abc"));
+    ASSERT_TRUE(about().controls().text(u"Text1").endsWith(u"abc"));
+
+    QTest::mouseClick(control<QPushButton>("cmdOK"), Qt::LeftButton);
+    EXPECT_FALSE(about().isLoaded());
+    finishEvents();
+
+    about().show();
+    EXPECT_NE(about().window(), first);
+    EXPECT_EQ(about().controls().text(u"Text1"), kContact);
+    EXPECT_EQ(control<QLabel>("lblVersion")->text(), QStringLiteral("Ver 1.02  (2003/05/03)"));
+}
+
+TEST_F(AboutBoxTest, EscAnywhereEnterOnOkAndTheCloseBoxUnloadIt)
+{
+    struct Row {
+        const char *what;
+        const char *focus;
+        Qt::Key key; // Key_unknown: the close box
+    };
+    const Row rows[] = {
+        {"Esc on OK", "cmdOK", Qt::Key_Escape},
+        {"Esc in the contact text", "Text1", Qt::Key_Escape},
+        {"Esc on the page button", "Command2", Qt::Key_Escape},
+        {"Enter on OK", "cmdOK", Qt::Key_Return},
+        {"keypad Enter on OK", "cmdOK", Qt::Key_Enter},
+        {"close box", "Text1", Qt::Key_unknown},
+    };
+    for (const Row &row : rows) {
+        about().show();
+        QWidget *focus = control(row.focus);
+        focus->setFocus();
+        if (row.key == Qt::Key_unknown)
+            about().window()->close();
+        else
+            QTest::keyClick(focus, row.key);
+        finishEvents();
+        EXPECT_FALSE(about().isLoaded()) << row.what;
+        EXPECT_EQ(aboutWindowsAlive(), 0) << row.what;
+    }
+    EXPECT_TRUE(boxes_.requests().empty());
+}
+
+TEST_F(AboutBoxTest, EnterInTheContactTextDoesNotCloseIt)
+{
+    QTest::keyClick(control("Text1"), Qt::Key_Return);
+    EXPECT_TRUE(about().isLoaded());
+}
+
+TEST_F(AboutBoxTest, OneWindowHoweverOftenItIsShown)
+{
+    QWidget *first = about().window();
+    about().show();
+    about().show();
+    EXPECT_EQ(about().window(), first);
+    EXPECT_EQ(aboutWindowsAlive(), 1);
+}
+
+TEST_F(AboutBoxTest, IsAFixedOwnerlessModelessToolWindowAtItsPlace)
+{
+    QWidget *window = about().window();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    EXPECT_EQ(window->geometry(), QRect(156, 129, 389, 478));
+    EXPECT_EQ(window->minimumSize(), QSize(389, 478));
+    EXPECT_EQ(window->maximumSize(), QSize(389, 478));
+    EXPECT_EQ(window->parentWidget(), nullptr);
+    EXPECT_FALSE(window->isModal());
+    const Qt::WindowFlags flags = window->windowFlags();
+    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(window->windowIcon().isNull());
+    EXPECT_EQ(window->focusWidget(), control("cmdOK"));
+}
+
+TEST_F(AboutBoxTest, ControlsStandWhereTheLayoutPutsThemInTheirFonts)
+{
+    const QString mincho = QStringLiteral("ＭＳ 明朝");
+    const QString gothic = QStringLiteral("ＭＳ Ｐゴシック");
+    const struct {
+        const char *name;
+        QRect geometry;
+        QString family;
+        qreal points;
+        bool bold;
+    } rows[] = {
+        {"cmdOK", {328, 40, 47, 23}, gothic, 9, false},
+        {"picIcon", {16, 16, 34, 34}, {}, 0, false},
+        {"lblDescription", {64, 80, 307, 19}, mincho, 9.75, false},
+        {"lblTitle", {64, 8, 307, 23}, mincho, 12, false},
+        {"lblVersion", {64, 56, 307, 15}, mincho, 9.75, false},
+        {"Text1", {16, 112, 361, 57}, mincho, 8.25, false},
+        {"exename", {64, 32, 305, 17}, mincho, 9.75, false},
+        {"Command1", {328, 8, 49, 25}, gothic, 8.25, false},
+        {"Picture1", {16, 216, 356, 248}, {}, 0, false},
+        {"Label1", {16, 176, 73, 17}, gothic, 12, true},
+        {"Label2", {24, 200, 361, 17}, gothic, 8.25, true},
+        {"Command2", {208, 72, 169, 25}, gothic, 9, false},
+        {"Line1", {8, 104, 371, 1}, {}, 0, false},
+    };
+    for (const auto &row : rows) {
+        QWidget *widget = control(row.name);
+        ASSERT_NE(widget, nullptr) << row.name;
+        EXPECT_EQ(widget->geometry(), row.geometry) << row.name;
+        if (row.family.isEmpty())
+            continue;
+        EXPECT_EQ(widget->font().family(), row.family) << row.name;
+        EXPECT_EQ(widget->font().pointSizeF(), row.points) << row.name;
+        EXPECT_EQ(widget->font().bold(), row.bold) << row.name;
+    }
+    EXPECT_EQ(control("lblTitle")->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    EXPECT_EQ(control("lblDescription")->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    EXPECT_EQ(control("Label1")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(control("Line1")->palette().color(QPalette::Window), QColor(128, 128, 128));
+    EXPECT_EQ(control<QLabel>("Label2")->text(),
+              QStringLiteral("男性消費量１５以下、女性１３以下が目安（体格等により変わります）"));
+}
+
+TEST_F(AboutBoxTest, TabVisitsOkTheContactTextAndThePageButtonsInTurn)
+{
+    const QWidget *expected[] = {control("Text1"), control("Command1"), control("Command2"), control("cmdOK")};
+    for (const QWidget *next : expected) {
+        QTest::keyClick(about().window()->focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(about().window()->focusWidget(), next) << next->objectName().toStdString();
+    }
+}
+
+TEST_F(AboutBoxTest, PicturesAreTheIconAndTheExampleInTheirFrames)
+{
+    auto *icon = control<QLabel>("picIcon");
+    EXPECT_EQ(icon->frameWidth(), 1);
+    EXPECT_EQ(icon->contentsRect().size(), QSize(32, 32));
+    EXPECT_EQ(icon->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+              QImage(QStringLiteral(":/icons/sorvane.ico")).convertToFormat(QImage::Format_ARGB32));
+
+    auto *example = control<QLabel>("Picture1");
+    EXPECT_EQ(example->frameWidth(), 2);
+    EXPECT_EQ(example->frameShadow(), QFrame::Sunken);
+    EXPECT_EQ(example->contentsRect().size(), QSize(352, 244));
+    const QImage shown = example->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown.size(), QSize(352, 244));
+    EXPECT_EQ(shown, QImage(QStringLiteral(":/forms/about/picture1.bmp")).convertToFormat(QImage::Format_RGB32));
+}
+
+class AboutBoxAnsweredYes : public AboutBoxTest {
+protected:
+    AboutBoxAnsweredYes() : AboutBoxTest({MessageAnswer::Yes}) {}
+};
+
+TEST_F(AboutBoxAnsweredYes, EachPageButtonOpensItsOwnPage)
+{
+    EXPECT_NE(forms::pages::kAuthorHome, forms::pages::kScubaInformation);
+    EXPECT_NE(forms::pages::kAuthorHome, forms::pages::kAuthorHomeShown);
+    const struct {
+        const char *button;
+        QStringView page;
+    } rows[] = {
+        {"Command1", forms::pages::kAuthorHome},
+        {"Command2", forms::pages::kScubaInformation},
+    };
+    for (const auto &row : rows) {
+        platform::RecordingMessageBoxes boxes({MessageAnswer::Yes});
+        platform::RecordingDesktop desktop;
+        platform::ServiceSlot<platform::MessageBoxes>::Override useBoxes(boxes);
+        platform::ServiceSlot<platform::Desktop>::Override useDesktop(desktop);
+        QTest::mouseClick(control<QPushButton>(row.button), Qt::LeftButton);
+        EXPECT_EQ(boxes.requests().size(), 1u) << row.button;
+        EXPECT_EQ(desktop.opened(), std::vector<QUrl>{QUrl(row.page.toString())}) << row.button;
+        EXPECT_TRUE(about().isLoaded()) << row.button;
+    }
+}
+
+TEST_F(AboutBoxTest, AnsweringNoLeavesTheBoxAsItWas)
+{
+    QWidget *window = about().window();
+    control<QPlainTextEdit>("Text1")->appendPlainText(QStringLiteral("memo"));
+    const QString typed = about().controls().text(u"Text1");
+    for (const char *button : {"Command1", "Command2"})
+        QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
+    EXPECT_EQ(boxes_.requests().size(), 2u);
+    EXPECT_TRUE(desktop_.opened().empty());
+    EXPECT_EQ(about().window(), window);
+    EXPECT_EQ(about().controls().text(u"Text1"), typed);
+}
+
+TEST_F(AboutBoxAnsweredYes, AFailingPageButtonIsReportedAndTheBoxStaysOpen)
+{
+    platform::ClassRegistry none;
+    platform::ServiceSlot<platform::AutomationClasses>::Override noBrowser(none);
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    ASSERT_EQ(boxes_.requests().size(), 2u);
+    EXPECT_EQ(boxes_.requests()[1].icon, platform::MessageIcon::Critical);
+    EXPECT_TRUE(boxes_.requests()[1].prompt.contains(u"429"));
+    EXPECT_TRUE(about().isLoaded());
+    EXPECT_TRUE(desktop_.opened().empty());
+}
+
+} // namespace

@@ -1,0 +1,113 @@
+#include "forms/about/web_page_opener.h"
+
+#include "platform/automation.h"
+#include "platform/message_box.h"
+#include "platform/untrapped_failure.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using platform::MessageAnswer;
+using platform::RecordingAutomation;
+using Step = RecordingAutomation::Step;
+
+const QString kPage = QStringLiteral("https://example.jp/scuba");
+
+class WebPageOpenerTest : public ::testing::Test {
+protected:
+    explicit WebPageOpenerTest(std::deque<MessageAnswer> answers = {}) : boxes_(std::move(answers)) {}
+
+    // As a button's Click handler runs it: no trap of its own.
+    void clickButton() { platform::runHandler([] { forms::openWebPage(kPage); }); }
+
+    platform::RecordingMessageBoxes boxes_;
+    platform::RecordingDesktop desktop_;
+    RecordingAutomation automation_;
+    platform::ServiceSlot<platform::MessageBoxes>::Override useBoxes_{boxes_};
+    platform::ServiceSlot<platform::Desktop>::Override useDesktop_{desktop_};
+    platform::ServiceSlot<platform::AutomationClasses>::Override useAutomation_{automation_};
+};
+
+TEST_F(WebPageOpenerTest, AsksWithTheWarningIconAndCreatesNothingOnNo)
+{
+    clickButton();
+    ASSERT_EQ(boxes_.requests().size(), 1u);
+    const platform::MessageRequest &question = boxes_.requests()[0];
+    // Line feeds only: an empty line above and below the question.
+    EXPECT_EQ(question.prompt, QStringLiteral("\nインターネットに接続していますか？\n"));
+    EXPECT_EQ(question.buttons, platform::MessageButtons::YesNo);
+    EXPECT_EQ(question.icon, platform::MessageIcon::Warning);
+    EXPECT_EQ(question.title, QStringLiteral("インターネット接続"));
+    EXPECT_TRUE(automation_.events().empty());
+    EXPECT_TRUE(desktop_.opened().empty());
+}
+
+class AnsweredYesTwice : public WebPageOpenerTest {
+protected:
+    AnsweredYesTwice() : WebPageOpenerTest({MessageAnswer::Yes, MessageAnswer::Yes}) {}
+};
+
+TEST_F(AnsweredYesTwice, EachRunSendsANewBrowserToThePageThenShowsItAndLetsItGo)
+{
+    clickButton();
+    clickButton();
+
+    std::vector<std::tuple<int, Step, QString, QVariantList>> seen;
+    for (const auto &event : automation_.events())
+        seen.emplace_back(event.object, event.step, event.name, event.values);
+    const std::vector<std::tuple<int, Step, QString, QVariantList>> expected = {
+        {1, Step::Create, QStringLiteral("InternetExplorer.application"), {}},
+        {1, Step::Call, QStringLiteral("navigate2"), {kPage}},
+        {1, Step::Store, QStringLiteral("Visible"), {true}},
+        {1, Step::Release, {}, {}},
+        {2, Step::Create, QStringLiteral("InternetExplorer.application"), {}},
+        {2, Step::Call, QStringLiteral("navigate2"), {kPage}},
+        {2, Step::Store, QStringLiteral("Visible"), {true}},
+        {2, Step::Release, {}, {}},
+    };
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(desktop_.opened(), (std::vector<QUrl>{QUrl(kPage), QUrl(kPage)}));
+    EXPECT_EQ(boxes_.requests().size(), 2u) << "no message besides the two questions";
+}
+
+TEST(WebPageOpenerFailure, IsAnUntrappedFailureAndTheProgramGoesOn)
+{
+    struct Row {
+        const char *what;
+        bool browserClassExists;
+        bool desktopOpens;
+        platform::ErrorNumber reported;
+        std::vector<Step> steps;
+    };
+    const Row rows[] = {
+        {"no browser class", false, true, platform::ErrorNumber::CannotCreateObject, {Step::Create}},
+        {"the desktop cannot open the page", true, false, platform::ErrorNumber::AutomationFailed,
+         {Step::Create, Step::Call, Step::Store, Step::Release}},
+    };
+    for (const Row &row : rows) {
+        platform::RecordingMessageBoxes boxes({MessageAnswer::Yes});
+        platform::RecordingDesktop desktop(row.desktopOpens);
+        platform::ClassRegistry none;
+        RecordingAutomation automation = row.browserClassExists ? RecordingAutomation() : RecordingAutomation(none);
+        platform::ServiceSlot<platform::MessageBoxes>::Override useBoxes(boxes);
+        platform::ServiceSlot<platform::Desktop>::Override useDesktop(desktop);
+        platform::ServiceSlot<platform::AutomationClasses>::Override useAutomation(automation);
+
+        platform::runHandler([] { forms::openWebPage(kPage); });
+        bool nextEventRuns = false;
+        platform::runHandler([&] { nextEventRuns = true; });
+
+        std::vector<Step> steps;
+        for (const auto &event : automation.events())
+            steps.push_back(event.step);
+        EXPECT_EQ(steps, row.steps) << row.what;
+        ASSERT_EQ(boxes.requests().size(), 2u) << row.what;
+        EXPECT_EQ(boxes.requests()[1].icon, platform::MessageIcon::Critical) << row.what;
+        EXPECT_TRUE(boxes.requests()[1].prompt.contains(QString::number(static_cast<int>(row.reported))))
+            << row.what << ": " << boxes.requests()[1].prompt.toStdString();
+        EXPECT_TRUE(nextEventRuns) << row.what;
+    }
+}
+
+} // namespace
