@@ -149,16 +149,16 @@ QStringList itemsOf(QStringView combo)
     return items;
 }
 
-QWidget *makeLabel(const Control &spec)
+QWidget *makeLabel(const Control &entry)
 {
-    auto *label = new QLabel(spec.caption.toString());
+    auto *label = new QLabel(entry.caption.toString());
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setForegroundRole(QPalette::ButtonText);
     label->setBackgroundRole(QPalette::Button);
-    label->setAutoFillBackground(!(spec.look & Transparent));
-    if (spec.look & Red) {
+    label->setAutoFillBackground(!(entry.look & Transparent));
+    if (entry.look & Red) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::ButtonText, QColor(255, 0, 0));
         label->setPalette(palette);
@@ -166,9 +166,9 @@ QWidget *makeLabel(const Control &spec)
     return label;
 }
 
-QWidget *makeResultBox(const Control &spec)
+QWidget *makeResultBox(const Control &entry)
 {
-    auto *box = new QLabel(spec.caption.toString());
+    auto *box = new QLabel(entry.caption.toString());
     box->setTextFormat(Qt::PlainText);
     box->setAlignment(Qt::AlignCenter);
     box->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -179,9 +179,9 @@ QWidget *makeResultBox(const Control &spec)
     return box;
 }
 
-QWidget *makeTextBox(const Control &spec)
+QWidget *makeTextBox(const Control &entry)
 {
-    auto *box = new QLineEdit(spec.caption.toString());
+    auto *box = new QLineEdit(entry.caption.toString());
     box->setAlignment(Qt::AlignCenter);
     box->setMaxLength(INT_MAX);
     // Numbers only go in here: typing must not start a Japanese composition.
@@ -190,15 +190,15 @@ QWidget *makeTextBox(const Control &spec)
     return box;
 }
 
-QWidget *makeButton(const Control &spec)
+QWidget *makeButton(const Control &entry)
 {
-    auto *button = new QPushButton(spec.caption.toString());
+    auto *button = new QPushButton(entry.caption.toString());
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
 }
 
-QWidget *makeComboBox(const Control &spec)
+QWidget *makeComboBox(const Control &entry)
 {
     auto *combo = new QComboBox;
     combo->setEditable(true);
@@ -207,41 +207,41 @@ QWidget *makeComboBox(const Control &spec)
     combo->setCompleter(nullptr);
     combo->lineEdit()->setMaxLength(INT_MAX);
     combo->setFont(fontOf(kComboFont));
-    combo->addItems(itemsOf(spec.name));
-    const int initial = combo->findText(spec.caption.toString());
+    combo->addItems(itemsOf(entry.name));
+    const int initial = combo->findText(entry.caption.toString());
     if (initial >= 0)
         combo->setCurrentIndex(initial);
     else
-        combo->setEditText(spec.caption.toString());
+        combo->setEditText(entry.caption.toString());
     return combo;
 }
 
-QWidget *makeControl(const Control &spec)
+QWidget *makeControl(const Control &entry)
 {
-    switch (spec.kind) {
+    switch (entry.kind) {
     case Kind::Label:
-        return makeLabel(spec);
+        return makeLabel(entry);
     case Kind::ResultBox:
-        return makeResultBox(spec);
+        return makeResultBox(entry);
     case Kind::TextBox:
-        return makeTextBox(spec);
+        return makeTextBox(entry);
     case Kind::Button:
-        return makeButton(spec);
+        return makeButton(entry);
     case Kind::ComboBox:
-        return makeComboBox(spec);
+        return makeComboBox(entry);
     }
     return nullptr;
 }
 
-QWidget *makeLine(const Line &spec, QWidget *parent)
+QWidget *makeLine(const Line &entry, QWidget *parent)
 {
     auto *line = new QWidget(parent);
     line->setAttribute(Qt::WA_TransparentForMouseEvents);
     // The line runs from its first point up to, not including, its second.
-    const int x = platform::twipsToPixels(spec.x1);
-    const int y = platform::twipsToPixels(spec.y1);
-    const int width = std::max(1, platform::twipsToPixels(spec.x2) - x);
-    const int height = std::max(1, platform::twipsToPixels(spec.y2) - y);
+    const int x = platform::twipsToPixels(entry.x1);
+    const int y = platform::twipsToPixels(entry.y1);
+    const int width = std::max(1, platform::twipsToPixels(entry.x2) - x);
+    const int height = std::max(1, platform::twipsToPixels(entry.y2) - y);
     line->setGeometry(x, y, width, height);
     line->setAutoFillBackground(true);
     line->setBackgroundRole(QPalette::WindowText);
@@ -286,25 +286,25 @@ Main1Window *buildMain1Window()
     tabs->addTab(QStringLiteral("ナイトロックス空気換算深度"));
 
     std::vector<std::pair<int, QWidget *>> keyboardOrder{{0, tabs}};
-    auto place = [&](int tab, const Control &spec) {
-        QWidget *control = makeControl(spec);
-        control->setObjectName(spec.name.toString());
-        if (spec.font)
-            control->setFont(fontOf(*spec.font));
+    auto place = [&](int tab, const Control &entry) {
+        QWidget *control = makeControl(entry);
+        control->setObjectName(entry.name.toString());
+        if (entry.font)
+            control->setFont(fontOf(*entry.font));
         control->setParent(tabs);
-        control->setGeometry(platform::twipRect(spec.left, spec.top, spec.width, spec.height));
+        control->setGeometry(platform::twipRect(entry.left, entry.top, entry.width, entry.height));
         tabs->addControl(tab, control);
         if (control->focusPolicy() != Qt::NoFocus)
-            keyboardOrder.emplace_back(spec.tabIndex, control);
+            keyboardOrder.emplace_back(entry.tabIndex, control);
     };
-    for (const Control &spec : kBreathingControls)
-        place(kBreathingTab, spec);
-    for (const Control &spec : kNitroxControls)
-        place(kNitroxTab, spec);
-    for (const Line &spec : kLines) {
-        QWidget *line = makeLine(spec, tabs);
-        line->setObjectName(spec.name.toString());
-        tabs->addControl(spec.tab, line);
+    for (const Control &entry : kBreathingControls)
+        place(kBreathingTab, entry);
+    for (const Control &entry : kNitroxControls)
+        place(kNitroxTab, entry);
+    for (const Line &entry : kLines) {
+        QWidget *line = makeLine(entry, tabs);
+        line->setObjectName(entry.name.toString());
+        tabs->addControl(entry.tab, line);
     }
 
     std::sort(keyboardOrder.begin(), keyboardOrder.end(),
