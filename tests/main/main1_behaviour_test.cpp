@@ -7,21 +7,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-namespace {
-
-QString textOf(QWidget *widget)
-{
-    if (auto *label = qobject_cast<QLabel *>(widget))
-        return label->text();
-    if (auto *edit = qobject_cast<QLineEdit *>(widget))
-        return edit->text();
-    if (auto *combo = qobject_cast<QComboBox *>(widget))
-        return combo->currentText();
-    return QStringLiteral("?");
-}
-
-} // namespace
-
 class Main1Behaviour : public Main1Test {
 protected:
     void type(const char *box, const QString &text)

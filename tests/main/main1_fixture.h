@@ -8,10 +8,27 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+// What a control shows: a label's or button's caption, a box's text.
+inline QString textOf(QWidget *widget)
+{
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        return label->text();
+    if (auto *edit = qobject_cast<QLineEdit *>(widget))
+        return edit->text();
+    if (auto *button = qobject_cast<QPushButton *>(widget))
+        return button->text();
+    if (auto *combo = qobject_cast<QComboBox *>(widget))
+        return combo->currentText();
+    return QStringLiteral("?");
+}
 
 // main1 shown and active, as the user first sees it, with message boxes
 // recorded instead of shown. Each test gets the window afresh: both forms are

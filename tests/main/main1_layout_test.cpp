@@ -57,19 +57,6 @@ const Expected kControls[] = {
     {"Command7", Kind::Button, 1, u"ぬぺろの説明ＨＰ", 4080, 2880, 1695, 375},
 };
 
-QString textOf(QWidget *widget)
-{
-    if (auto *label = qobject_cast<QLabel *>(widget))
-        return label->text();
-    if (auto *edit = qobject_cast<QLineEdit *>(widget))
-        return edit->text();
-    if (auto *button = qobject_cast<QPushButton *>(widget))
-        return button->text();
-    if (auto *combo = qobject_cast<QComboBox *>(widget))
-        return combo->currentText();
-    return QStringLiteral("?");
-}
-
 bool isKind(QWidget *widget, Kind kind)
 {
     auto *label = qobject_cast<QLabel *>(widget);
