@@ -14,12 +14,12 @@ struct ProjectRecord {
     QStringView name;
     QStringView description;
     QStringView executableName;
-    QStringView helpFile;            // none
-    int localeId;                    // a Windows locale identifier
+    QStringView helpFile;             // none
+    int localeId;                     // a Windows locale identifier
     platform::Form &(*startupForm)(); // the form shown at start, from its slot
     int threadingFlags;               // 8: single-threaded, one thread
     QStringView version;
-    QStringView icon;                 // a Qt resource
+    QStringView icon; // a Qt resource
 };
 
 inline platform::Form &main1Slot()

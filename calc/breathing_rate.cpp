@@ -19,12 +19,10 @@ float breathingRate(float start, float end, float volume, float depth, float tim
     constexpr float kSurfaceAtmosphere = 1.0f;
 
     pinAll(start, end, volume, depth, time);
-    const float p = toSingle((static_cast<double>(start) - static_cast<double>(end))
-                             * static_cast<double>(volume));
+    const float p = toSingle((static_cast<double>(start) - static_cast<double>(end)) * static_cast<double>(volume));
     check();
-    const float q = toSingle(static_cast<double>(p)
-                             / (static_cast<double>(depth) / kMetresPerAtmosphere
-                                + kSurfaceAtmosphere));
+    const float q =
+        toSingle(static_cast<double>(p) / (static_cast<double>(depth) / kMetresPerAtmosphere + kSurfaceAtmosphere));
     check();
     const float r = toSingle(static_cast<double>(q) / static_cast<double>(time));
     check();
@@ -66,8 +64,7 @@ void runBreathingRate(platform::FormAccess &main1, platform::MessageBoxes &boxes
         });
 }
 
-BreathingOutcome evaluateBreathingRate(const std::array<QString, 5> &texts,
-                                       const QString &label7Before)
+BreathingOutcome evaluateBreathingRate(const std::array<QString, 5> &texts, const QString &label7Before)
 {
     platform::MemoryForm form;
     for (std::size_t k = 0; k < texts.size(); ++k)
@@ -78,8 +75,7 @@ BreathingOutcome evaluateBreathingRate(const std::array<QString, 5> &texts,
     runBreathingRate(form, boxes);
 
     const QString message = boxes.requests().empty() ? QString() : boxes.requests().back().prompt;
-    BreathingOutcome outcome{BreathingOutcome::Kind::SilentEnd, form.value(resultBox), form.focus(),
-                             message};
+    BreathingOutcome outcome{BreathingOutcome::Kind::SilentEnd, form.value(resultBox), form.focus(), message};
     if (!message.isEmpty())
         outcome.kind = BreathingOutcome::Kind::Rejected;
     else if (form.focus() == kBreathingDone)

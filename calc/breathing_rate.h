@@ -60,11 +60,10 @@ void runBreathingRate(platform::FormAccess &main1, platform::MessageBoxes &boxes
 struct BreathingOutcome {
     enum class Kind { Result, Rejected, SilentEnd };
     Kind kind;
-    QString label7;       // the result box afterwards
-    QString focus;        // the control given the focus, if any
-    QString message;      // the message shown, if any
+    QString label7;  // the result box afterwards
+    QString focus;   // the control given the focus, if any
+    QString message; // the message shown, if any
 };
-BreathingOutcome evaluateBreathingRate(const std::array<QString, 5> &texts,
-                                       const QString &label7Before = {});
+BreathingOutcome evaluateBreathingRate(const std::array<QString, 5> &texts, const QString &label7Before = {});
 
 } // namespace calc

@@ -38,9 +38,8 @@ float equivalentAirDepth(float oxygenPercent, float depth)
 float oxygenPartialPressure(float oxygenPercent, float depth)
 {
     pinAll(oxygenPercent, depth);
-    const float po2 = toSingle((static_cast<double>(depth) + kMetresPerAtmosphere)
-                               / kMetresPerAtmosphere * static_cast<double>(oxygenPercent)
-                               / kPercent);
+    const float po2 = toSingle((static_cast<double>(depth) + kMetresPerAtmosphere) / kMetresPerAtmosphere
+                               * static_cast<double>(oxygenPercent) / kPercent);
     check();
     return po2;
 }
@@ -59,8 +58,8 @@ void runEnrichedAir(platform::FormAccess &main1, platform::MessageBoxes &boxes)
         [&](const platform::RuntimeError &) { boxes.inform(kEnrichedAirMessage.toString()); });
 }
 
-EnrichedAirOutcome evaluateEnrichedAir(const QString &oxygen, const QString &depth,
-                                       const QString &label14Before, const QString &label16Before)
+EnrichedAirOutcome evaluateEnrichedAir(const QString &oxygen, const QString &depth, const QString &label14Before,
+                                       const QString &label16Before)
 {
     platform::MemoryForm form;
     form.put(kOxygenBox.toString(), oxygen);
@@ -69,8 +68,7 @@ EnrichedAirOutcome evaluateEnrichedAir(const QString &oxygen, const QString &dep
     form.put(kPressureResult.toString(), label16Before);
     platform::RecordingMessageBoxes boxes;
     runEnrichedAir(form, boxes);
-    return {form.value(kDepthResult.toString()), form.value(kPressureResult.toString()),
-            !boxes.requests().empty()};
+    return {form.value(kDepthResult.toString()), form.value(kPressureResult.toString()), !boxes.requests().empty()};
 }
 
 } // namespace calc

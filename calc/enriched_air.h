@@ -41,8 +41,7 @@ struct EnrichedAirOutcome {
     QString label16;
     bool messageShown = false;
 };
-EnrichedAirOutcome evaluateEnrichedAir(const QString &oxygen, const QString &depth,
-                                       const QString &label14Before = {},
+EnrichedAirOutcome evaluateEnrichedAir(const QString &oxygen, const QString &depth, const QString &label14Before = {},
                                        const QString &label16Before = {});
 
 } // namespace calc

@@ -64,8 +64,7 @@ public:
     using Event = RecordingAutomation::Event;
     using Step = RecordingAutomation::Step;
 
-    RecordedObject(int id, std::unique_ptr<AutomationObject> inner,
-                   std::shared_ptr<std::vector<Event>> events)
+    RecordedObject(int id, std::unique_ptr<AutomationObject> inner, std::shared_ptr<std::vector<Event>> events)
         : id_(id), inner_(std::move(inner)), events_(std::move(events))
     {
     }

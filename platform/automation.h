@@ -102,7 +102,7 @@ public:
     struct Event {
         int object; // counted from 1 in order of creation; 0 for a failed creation
         Step step;
-        QString name; // class name or member name, as the caller gave it
+        QString name;        // class name or member name, as the caller gave it
         QVariantList values; // arguments of a call, the value of a store
     };
 

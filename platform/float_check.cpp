@@ -16,9 +16,8 @@ void check()
     const int raised = std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
     if (raised == 0)
         return;
-    throw RuntimeError((raised & FE_DIVBYZERO) && !(raised & (FE_INVALID | FE_OVERFLOW))
-                           ? ErrorNumber::DivisionByZero
-                           : ErrorNumber::Overflow);
+    throw RuntimeError((raised & FE_DIVBYZERO) && !(raised & (FE_INVALID | FE_OVERFLOW)) ? ErrorNumber::DivisionByZero
+                                                                                         : ErrorNumber::Overflow);
 }
 
 } // namespace platform::fpcheck

@@ -45,8 +45,7 @@ QWidget *WidgetForm::find(QStringView control) const
         return root_;
     auto *widget = root_->findChild<QWidget *>(name);
     if (!widget)
-        throw RuntimeError(ErrorNumber::ObjectRequired,
-                           QStringLiteral("コントロール %1 がありません。").arg(name));
+        throw RuntimeError(ErrorNumber::ObjectRequired, QStringLiteral("コントロール %1 がありません。").arg(name));
     return widget;
 }
 

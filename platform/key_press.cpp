@@ -53,8 +53,7 @@ protected:
             return true;
         if (code == 0)
             return true;
-        if (code == kEnterCode && pressOnEnter_
-            && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        if (code == kEnterCode && pressOnEnter_ && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
             if (auto *button = qobject_cast<QAbstractButton *>(watched); button && button->isEnabled()) {
                 if (!key->isAutoRepeat())
                     button->click();

@@ -24,9 +24,8 @@ void installJapaneseFontSubstitutes()
                                 QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP"),
                                 QStringLiteral("sans-serif")});
     QFont::insertSubstitutions(kMincho.toString(),
-                               {QStringLiteral("IPAMincho"), QStringLiteral("IPA明朝"),
-                                QStringLiteral("IPAPMincho"), QStringLiteral("Noto Serif CJK JP"),
-                                QStringLiteral("serif")});
+                               {QStringLiteral("IPAMincho"), QStringLiteral("IPA明朝"), QStringLiteral("IPAPMincho"),
+                                QStringLiteral("Noto Serif CJK JP"), QStringLiteral("serif")});
 }
 
 } // namespace platform

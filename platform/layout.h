@@ -19,8 +19,7 @@ constexpr int twipsToPixels(int twips)
 
 constexpr QRect twipRect(int left, int top, int width, int height)
 {
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                 twipsToPixels(height));
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
 }
 
 // The Japanese faces the layouts ask for, by the names they ask for them.

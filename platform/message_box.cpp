@@ -19,8 +19,7 @@ void MessageBoxes::inform(const QString &prompt)
 
 bool MessageBoxes::askYesNo(const QString &prompt, const QString &title)
 {
-    return show(MessageRequest{prompt, MessageButtons::YesNo, MessageIcon::Warning, title})
-           == MessageAnswer::Yes;
+    return show(MessageRequest{prompt, MessageButtons::YesNo, MessageIcon::Warning, title}) == MessageAnswer::Yes;
 }
 
 MessageAnswer QtMessageBoxes::show(const MessageRequest &request)
@@ -33,8 +32,7 @@ MessageAnswer QtMessageBoxes::show(const MessageRequest &request)
 
     const bool yesNo = request.buttons == MessageButtons::YesNo;
     const QString title = request.title.isEmpty() ? kDefaultMessageTitle.toString() : request.title;
-    QMessageBox box(icon, title, request.prompt,
-                    yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
+    QMessageBox box(icon, title, request.prompt, yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);

@@ -48,10 +48,7 @@ public:
 // OK box is answered OK). For running handlers without a screen.
 class RecordingMessageBoxes final : public MessageBoxes {
 public:
-    explicit RecordingMessageBoxes(std::deque<MessageAnswer> answers = {})
-        : answers_(std::move(answers))
-    {
-    }
+    explicit RecordingMessageBoxes(std::deque<MessageAnswer> answers = {}) : answers_(std::move(answers)) {}
     MessageAnswer show(const MessageRequest &request) override;
     const std::vector<MessageRequest> &requests() const { return requests_; }
 

@@ -44,8 +44,8 @@ QString formatSingle(float value, QStringView pattern)
     // "d.dddddde±x".
     std::array<char, 32> buffer{};
     const double exact = std::fabs(static_cast<double>(value));
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), exact,
-                                      std::chars_format::scientific, 6);
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), exact, std::chars_format::scientific, 6);
     const std::string scientific(buffer.data(), result.ptr);
     const std::size_t e = scientific.find('e');
     std::string significand;

@@ -28,8 +28,7 @@ QString standardDescription(ErrorNumber number)
 }
 
 RuntimeError::RuntimeError(ErrorNumber number, QString description)
-    : number_(number),
-      description_(description.isEmpty() ? standardDescription(number) : std::move(description)),
+    : number_(number), description_(description.isEmpty() ? standardDescription(number) : std::move(description)),
       utf8_(description_.toStdString())
 {
 }

@@ -111,8 +111,7 @@ void TabControl::paintEvent(QPaintEvent *)
     painter.drawPrimitive(QStyle::PE_FrameTabWidget, frame);
     // Some styles shade the page; the controls' own backgrounds are
     // button-face, so the page must be too.
-    painter.fillRect(frame.rect.adjusted(frame.lineWidth, frame.lineWidth, -frame.lineWidth,
-                                         -frame.lineWidth),
+    painter.fillRect(frame.rect.adjusted(frame.lineWidth, frame.lineWidth, -frame.lineWidth, -frame.lineWidth),
                      palette().button());
 
     auto tabOption = [&](int tab) {

@@ -50,8 +50,7 @@ private:
     QPointer<QPushButton> cancel_;
 };
 
-QLabel *addLabel(QWidget *parent, const char *name, const QRect &geometry, const QFont &font,
-                 const QString &text = {})
+QLabel *addLabel(QWidget *parent, const char *name, const QRect &geometry, const QFont &font, const QString &text = {})
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
@@ -81,8 +80,8 @@ QPushButton *addButton(QWidget *parent, const char *name, const QRect &geometry,
 }
 
 // A picture box. Its layout size is its picture's plus the frame on each side.
-QLabel *addPicture(QWidget *parent, const char *name, const QRect &geometry, const QString &picture,
-                   int frameStyle, int frameWidth)
+QLabel *addPicture(QWidget *parent, const char *name, const QRect &geometry, const QString &picture, int frameStyle,
+                   int frameWidth)
 {
     auto *box = new QLabel(parent);
     box->setObjectName(QLatin1String(name));
@@ -103,8 +102,8 @@ QWidget *frmabt::createWindow()
     window->setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
     // A tool window has no owner here yet stays out of the taskbar; the hints
     // leave it a title bar with a close box and nothing to minimise or maximise.
-    window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowCloseButtonHint);
     window->setWindowIcon(QIcon(QStringLiteral(":/icons/sorvane.ico")));
     // The layout stores no font for the box: Japanese Windows' dialog default.
     window->setFont(layoutFont(kPGothic, 9, false));
@@ -118,14 +117,14 @@ QWidget *frmabt::createWindow()
     ok->setDefault(true);
     window->setCancelButton(ok);
 
-    QLabel *icon = addPicture(window, "picIcon", twipRect(240, 240, 510, 510),
-                              QStringLiteral(":/icons/sorvane.ico"), QFrame::Box | QFrame::Plain, 1);
+    QLabel *icon = addPicture(window, "picIcon", twipRect(240, 240, 510, 510), QStringLiteral(":/icons/sorvane.ico"),
+                              QFrame::Box | QFrame::Plain, 1);
     icon->setAutoFillBackground(true);
     icon->setBackgroundRole(QPalette::Base);
     icon->setForegroundRole(QPalette::Text);
 
-    QLabel *description = addLabel(window, "lblDescription", twipRect(960, 1200, 4605, 285),
-                                   layoutFont(kMincho, 9.75, false));
+    QLabel *description =
+        addLabel(window, "lblDescription", twipRect(960, 1200, 4605, 285), layoutFont(kMincho, 9.75, false));
     setTextColour(description, QColor(0, 0, 0));
     QLabel *title = addLabel(window, "lblTitle", twipRect(960, 120, 4605, 345), layoutFont(kMincho, 12, false));
     setTextColour(title, QColor(0, 0, 0));
@@ -145,8 +144,7 @@ QWidget *frmabt::createWindow()
     contact->setTabChangesFocus(true);
 
     addLabel(window, "exename", twipRect(960, 480, 4575, 255), layoutFont(kMincho, 9.75, false));
-    QPushButton *authorHome = addButton(window, "Command1", twipRect(4920, 120, 735, 375),
-                                        QStringLiteral("作者HP"));
+    QPushButton *authorHome = addButton(window, "Command1", twipRect(4920, 120, 735, 375), QStringLiteral("作者HP"));
     authorHome->setFont(layoutFont(kPGothic, 8.25, false));
 
     addPicture(window, "Picture1", twipRect(240, 3240, 5340, 3720), QStringLiteral(":/forms/about/picture1.bmp"),
@@ -157,8 +155,8 @@ QWidget *frmabt::createWindow()
     setTextColour(example, QColor(255, 0, 0));
     addLabel(window, "Label2", twipRect(360, 3000, 5415, 255), layoutFont(kPGothic, 8.25, true),
              QStringLiteral("男性消費量１５以下、女性１３以下が目安（体格等により変わります）"));
-    QPushButton *scubaPage = addButton(window, "Command2", twipRect(3120, 1080, 2535, 375),
-                                       QStringLiteral("スキューバダイビング情報ＨＰ"));
+    QPushButton *scubaPage =
+        addButton(window, "Command2", twipRect(3120, 1080, 2535, 375), QStringLiteral("スキューバダイビング情報ＨＰ"));
 
     // A one-pixel grey separator from (120, 1560) to (5684, 1560), its end
     // point not drawn.
@@ -180,8 +178,7 @@ QWidget *frmabt::createWindow()
     scubaPage->raise();
     ok->setFocus();
 
-    QObject::connect(ok, &QPushButton::clicked, window,
-                     [this] { platform::runHandler([this] { cmdOK_Click(); }); });
+    QObject::connect(ok, &QPushButton::clicked, window, [this] { platform::runHandler([this] { cmdOK_Click(); }); });
     QObject::connect(authorHome, &QPushButton::clicked, window,
                      [this] { platform::runHandler([this] { Command1_Click(); }); });
     QObject::connect(scubaPage, &QPushButton::clicked, window,
@@ -196,10 +193,12 @@ void frmabt::Form_Load()
     form.setCaption(u"lblTitle", QStringLiteral("Ｓｏｒｖａｎｅ"));
     form.setCaption(u"exename", u'(' + kExeName.toString() + QStringLiteral(".exe)"));
     form.setCaption(u"lblDescription", QStringLiteral("毎分呼吸量調査ツール") + crlf);
-    form.setText(u"Text1", QStringLiteral("作者ホームページ：") + crlf + pages::kAuthorHomeShown.toString() + crlf
-                               + QStringLiteral("Eメール：") + crlf + pages::kAuthorMail.toString());
-    form.setCaption(u"lblVersion", QStringLiteral("Ver ") + kVersion.toString() + QStringLiteral("  (")
-                                       + kVersionDate.toString() + u')');
+    form.setText(u"Text1",
+                 QStringLiteral("作者ホームページ：") + crlf + pages::kAuthorHomeShown.toString() + crlf
+                     + QStringLiteral("Eメール：") + crlf + pages::kAuthorMail.toString());
+    form.setCaption(u"lblVersion",
+                    QStringLiteral("Ver ") + kVersion.toString() + QStringLiteral("  (") + kVersionDate.toString()
+                        + u')');
 }
 
 void frmabt::sakusya()

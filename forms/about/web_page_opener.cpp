@@ -14,8 +14,7 @@ void openWebPage(const QString &address)
         return;
     // A new browser each time, let go of as soon as it has its page, also when
     // a step fails: the program remembers nothing about browsers.
-    const std::unique_ptr<platform::AutomationObject> browser =
-        platform::createObject(platform::kBrowserClass);
+    const std::unique_ptr<platform::AutomationObject> browser = platform::createObject(platform::kBrowserClass);
     browser->call(u"navigate2", {address});
     browser->setProperty(u"Visible", true);
 }

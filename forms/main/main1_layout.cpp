@@ -98,7 +98,8 @@ const Control kBreathingControls[] = {
 };
 
 const Control kNitroxControls[] = {
-    {u"Label12", Kind::Label, u"ナイトロックスタンクの通常エアー換算深度自動計算機", 480, 360, 5415, 375, 22, &kNitroxTitleFont, Red | Transparent},
+    {u"Label12", Kind::Label, u"ナイトロックスタンクの通常エアー換算深度自動計算機", 480, 360, 5415, 375, 22,
+     &kNitroxTitleFont, Red | Transparent},
     {u"Label10", Kind::Label, u"ナイトロックス・酸素濃度(%)：", 840, 720, 2535, 255, 18, nullptr, Transparent},
     {u"Combo1", Kind::ComboBox, u"32", 3120, 645, 855, 360, 19},
     {u"Label11", Kind::Label, u"水深(m)：", 2280, 1200, 855, 255, 20, nullptr, Transparent},

@@ -46,7 +46,8 @@ int aboutWindowsAlive()
     return count;
 }
 
-const QString kContact = QStringLiteral("作者ホームページ：\r\nhttps://example.jp/sorvane/\r\nEメール：\r\nsorvane@example.jp");
+const QString kContact =
+    QStringLiteral("作者ホームページ：\r\nhttps://example.jp/sorvane/\r\nEメール：\r\nsorvane@example.jp");
 
 class AboutBoxTest : public ::testing::Test {
 protected:

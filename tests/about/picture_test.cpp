@@ -28,6 +28,8 @@ TEST(Bmp24, WritesHeadersThenPaddedBlueGreenRedRowsFromTheBottom)
     image.setPixel(0, 1, qRgb(0, 0, 255));
     image.setPixel(1, 1, qRgb(1, 2, 3));
 
+    // One header or row a line.
+    // clang-format off
     const unsigned char expected[] = {
         'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, // file header
         40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, // info header: size, width, height, planes, bits
@@ -35,6 +37,7 @@ TEST(Bmp24, WritesHeadersThenPaddedBlueGreenRedRowsFromTheBottom)
         0xff, 0, 0, 3, 2, 1, 0, 0, // bottom row: blue, (1, 2, 3), padding
         0, 0, 0xff, 0, 0xff, 0, 0, 0, // top row: red, green, padding
     };
+    // clang-format on
     EXPECT_EQ(encodeBmp24(image), QByteArray(reinterpret_cast<const char *>(expected), sizeof expected));
 }
 

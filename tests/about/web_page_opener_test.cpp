@@ -19,7 +19,10 @@ protected:
     explicit WebPageOpenerTest(std::deque<MessageAnswer> answers = {}) : boxes_(std::move(answers)) {}
 
     // As a button's Click handler runs it: no trap of its own.
-    void clickButton() { platform::runHandler([] { forms::openWebPage(kPage); }); }
+    void clickButton()
+    {
+        platform::runHandler([] { forms::openWebPage(kPage); });
+    }
 
     platform::RecordingMessageBoxes boxes_;
     platform::RecordingDesktop desktop_;
@@ -82,7 +85,10 @@ TEST(WebPageOpenerFailure, IsAnUntrappedFailureAndTheProgramGoesOn)
     };
     const Row rows[] = {
         {"no browser class", false, true, platform::ErrorNumber::CannotCreateObject, {Step::Create}},
-        {"the desktop cannot open the page", true, false, platform::ErrorNumber::AutomationFailed,
+        {"the desktop cannot open the page",
+         true,
+         false,
+         platform::ErrorNumber::AutomationFailed,
          {Step::Create, Step::Call, Step::Store, Step::Release}},
     };
     for (const Row &row : rows) {

@@ -90,7 +90,11 @@ struct Block {
     QByteArray value;
     std::vector<Block> children;
 
-    QString text() const { return QString::fromUtf16(reinterpret_cast<const char16_t *>(value.constData()), value.size() / 2).section(QChar(0), 0, 0); }
+    QString text() const
+    {
+        return QString::fromUtf16(reinterpret_cast<const char16_t *>(value.constData()), value.size() / 2)
+            .section(QChar(0), 0, 0);
+    }
     const Block *child(const QString &name) const
     {
         for (const Block &block : children)
@@ -192,12 +196,18 @@ TEST_F(VersionResource, FixedPartStringsAndTranslation)
         quint32 expected;
     };
     const Field fields[] = {
-        {"signature", 0, 0xFEEF04BD},    {"file version high", 8, 0x00010000},
-        {"file version low", 12, 0x00000002}, {"product version high", 16, 0x00010000},
-        {"product version low", 20, 0x00000002}, {"flags mask", 24, 0},
-        {"flags", 28, 0},                {"operating system", 32, 4},
-        {"file type", 36, 1},            {"file subtype", 40, 0},
-        {"date high", 44, 0},            {"date low", 48, 0},
+        {"signature", 0, 0xFEEF04BD},
+        {"file version high", 8, 0x00010000},
+        {"file version low", 12, 0x00000002},
+        {"product version high", 16, 0x00010000},
+        {"product version low", 20, 0x00000002},
+        {"flags mask", 24, 0},
+        {"flags", 28, 0},
+        {"operating system", 32, 4},
+        {"file type", 36, 1},
+        {"file subtype", 40, 0},
+        {"date high", 44, 0},
+        {"date low", 48, 0},
     };
     for (const Field &field : fields)
         EXPECT_EQ(dword(root.value, field.offset), field.expected) << field.name;
@@ -208,9 +218,8 @@ TEST_F(VersionResource, FixedPartStringsAndTranslation)
     const Block &table = strings->children[0];
     EXPECT_EQ(table.key, QStringLiteral("041104B0"));
     const std::pair<QString, QString> expected[] = {
-        {"ProductName", "sorvane"},  {"FileVersion", "1.00.0002"},
-        {"ProductVersion", "1.00.0002"}, {"InternalName", "sorvane"},
-        {"OriginalFilename", "sorvane.exe"},
+        {"ProductName", "sorvane"},  {"FileVersion", "1.00.0002"},        {"ProductVersion", "1.00.0002"},
+        {"InternalName", "sorvane"}, {"OriginalFilename", "sorvane.exe"},
     };
     ASSERT_EQ(table.children.size(), std::size(expected));
     for (std::size_t k = 0; k < std::size(expected); ++k) {
@@ -248,11 +257,16 @@ TEST_F(VersionResource, IconImageIsTheIconFilesOneImageAndTheGroupNamesIt)
         int value, expected;
     };
     const Field fields[] = {
-        {"reserved", word(g, 0), 0},   {"type", word(g, 2), 1},
-        {"count", word(g, 4), 1},      {"width", static_cast<quint8>(g[6]), 32},
-        {"height", static_cast<quint8>(g[7]), 32}, {"colours", static_cast<quint8>(g[8]), 16},
-        {"planes", word(g, 10), 1},    {"bits per pixel", word(g, 12), 4},
-        {"bytes", static_cast<int>(dword(g, 14)), 744}, {"image name", word(g, 18), 30001},
+        {"reserved", word(g, 0), 0},
+        {"type", word(g, 2), 1},
+        {"count", word(g, 4), 1},
+        {"width", static_cast<quint8>(g[6]), 32},
+        {"height", static_cast<quint8>(g[7]), 32},
+        {"colours", static_cast<quint8>(g[8]), 16},
+        {"planes", word(g, 10), 1},
+        {"bits per pixel", word(g, 12), 4},
+        {"bytes", static_cast<int>(dword(g, 14)), 744},
+        {"image name", word(g, 18), 30001},
     };
     for (const Field &field : fields)
         EXPECT_EQ(field.value, field.expected) << field.name;

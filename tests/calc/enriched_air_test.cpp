@@ -25,11 +25,10 @@ TEST_P(EnrichedAir, GivesBothResultsOrTheMessage)
 {
     const Case c = GetParam();
     std::feraiseexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);
-    const calc::EnrichedAirOutcome out =
-        calc::evaluateEnrichedAir(QString::fromUtf16(c.oxygen), QString::fromUtf16(c.depth),
-                                  QStringLiteral("old14"), QStringLiteral("old16"));
-    const std::string what = QString::fromUtf16(c.oxygen).toStdString() + " % at "
-                             + QString::fromUtf16(c.depth).toStdString() + " m";
+    const calc::EnrichedAirOutcome out = calc::evaluateEnrichedAir(
+        QString::fromUtf16(c.oxygen), QString::fromUtf16(c.depth), QStringLiteral("old14"), QStringLiteral("old16"));
+    const std::string what =
+        QString::fromUtf16(c.oxygen).toStdString() + " % at " + QString::fromUtf16(c.depth).toStdString() + " m";
     EXPECT_EQ(out.label14, QString::fromUtf16(c.label14)) << what;
     EXPECT_EQ(out.label16, QString::fromUtf16(c.label16)) << what;
     EXPECT_EQ(out.messageShown, c.message) << what;
@@ -37,24 +36,23 @@ TEST_P(EnrichedAir, GivesBothResultsOrTheMessage)
 
 INSTANTIATE_TEST_SUITE_P(
     EdgeCases, EnrichedAir,
-    ::testing::Values(
-        Case{u"32", u"30", u"24.4", u"1.28", false}, Case{u"36", u"39", u"29.7", u"1.76", false},
-        Case{u"32", u"100", u"84.7", u"3.52", false}, Case{u"21", u"30", u"30.0", u"0.84", false},
-        Case{u"100", u"30", u"-10.0", u"4.00", false}, Case{u"100", u"9", u"-10.0", u"1.90", false},
-        Case{u"0", u"30", u"40.6", u"0.00", false}, Case{u"O2", u"30", u"40.6", u"0.00", false},
-        Case{u"32", u"0", u"-1.4", u"0.32", false}, Case{u"32", u"deep", u"-1.4", u"0.32", false},
-        Case{u"", u"", u"2.7", u"0.00", false}, Case{u"32", u"-10", u"-10.0", u"0.00", false},
-        Case{u"120", u"30", u"-20.1", u"4.80", false}, Case{u"32", u"28", u"22.7", u"1.22", false},
-        // The five partial pressures that sit on a rounding boundary.
-        Case{u"21", u"15", u"15.0", u"0.53", false}, Case{u"31", u"15", u"11.8", u"0.78", false},
-        Case{u"33", u"15", u"11.2", u"0.83", false}, Case{u"35", u"27", u"20.4", u"1.30", false},
-        Case{u"35", u"33", u"25.4", u"1.51", false},
-        // Runtime errors before the depth result leave both labels alone.
-        Case{u"32", u"1e39", u"old14", u"old16", true}, Case{u"0", u"3e38", u"old14", u"old16", true},
-        Case{u"1e39", u"-10", u"old14", u"old16", true}, Case{u"32", u"1e400", u"old14", u"old16", true},
-        Case{u"1e400", u"30", u"old14", u"old16", true},
-        // An oxygen value beyond the float range alone is infinite, not an error.
-        Case{u"1e39", u"30", u"-∞", u"∞", false}));
+    ::testing::Values(Case{u"32", u"30", u"24.4", u"1.28", false}, Case{u"36", u"39", u"29.7", u"1.76", false},
+                      Case{u"32", u"100", u"84.7", u"3.52", false}, Case{u"21", u"30", u"30.0", u"0.84", false},
+                      Case{u"100", u"30", u"-10.0", u"4.00", false}, Case{u"100", u"9", u"-10.0", u"1.90", false},
+                      Case{u"0", u"30", u"40.6", u"0.00", false}, Case{u"O2", u"30", u"40.6", u"0.00", false},
+                      Case{u"32", u"0", u"-1.4", u"0.32", false}, Case{u"32", u"deep", u"-1.4", u"0.32", false},
+                      Case{u"", u"", u"2.7", u"0.00", false}, Case{u"32", u"-10", u"-10.0", u"0.00", false},
+                      Case{u"120", u"30", u"-20.1", u"4.80", false}, Case{u"32", u"28", u"22.7", u"1.22", false},
+                      // The five partial pressures that sit on a rounding boundary.
+                      Case{u"21", u"15", u"15.0", u"0.53", false}, Case{u"31", u"15", u"11.8", u"0.78", false},
+                      Case{u"33", u"15", u"11.2", u"0.83", false}, Case{u"35", u"27", u"20.4", u"1.30", false},
+                      Case{u"35", u"33", u"25.4", u"1.51", false},
+                      // Runtime errors before the depth result leave both labels alone.
+                      Case{u"32", u"1e39", u"old14", u"old16", true}, Case{u"0", u"3e38", u"old14", u"old16", true},
+                      Case{u"1e39", u"-10", u"old14", u"old16", true}, Case{u"32", u"1e400", u"old14", u"old16", true},
+                      Case{u"1e400", u"30", u"old14", u"old16", true},
+                      // An oxygen value beyond the float range alone is infinite, not an error.
+                      Case{u"1e39", u"30", u"-∞", u"∞", false}));
 
 // A form whose partial-pressure box refuses its caption, as a failing control would.
 class RefusingForm final : public platform::FormAccess {

@@ -50,17 +50,16 @@ TEST_F(Main1Behaviour, EnterLeadsThroughTheBoxesToTheCalculateButtonAndTypesNoth
         const char *to;
     };
     const Row rows[] = {
-        {"Text1", Qt::Key_Return, "Text2"}, {"Text2", Qt::Key_Return, "Text3"},
-        {"Text3", Qt::Key_Return, "Text4"}, {"Text4", Qt::Key_Return, "Text5"},
+        {"Text1", Qt::Key_Return, "Text2"},    {"Text2", Qt::Key_Return, "Text3"},
+        {"Text3", Qt::Key_Return, "Text4"},    {"Text4", Qt::Key_Return, "Text5"},
         {"Text5", Qt::Key_Return, "Command1"}, {"Command2", Qt::Key_Return, "Text1"},
-        {"Text1", Qt::Key_Enter, "Text2"},  {"Text5", Qt::Key_Enter, "Command1"},
+        {"Text1", Qt::Key_Enter, "Text2"},     {"Text5", Qt::Key_Enter, "Command1"},
         {"Command2", Qt::Key_Enter, "Text1"},
     };
     fillBreathing({"200", "abc", "10", "20", "30"});
     for (const Row &row : rows) {
         named(row.from)->setFocus();
-        QTest::keyClick(named(row.from), row.key,
-                        row.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QTest::keyClick(named(row.from), row.key, row.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
         EXPECT_EQ(focusedControl(), QString::fromLatin1(row.to)) << row.from;
     }
     // No box was tested, nothing was calculated, no key reached a box.

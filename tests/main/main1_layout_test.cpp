@@ -140,10 +140,10 @@ TEST_F(Main1Test, FontsAreTheNamedFacesOrTheWindowsOwn)
     };
     const QFont windowFont = window->font();
     const Row rows[] = {
-        {"Label9", platform::kMincho, 12, true},     {"Label12", platform::kPGothic, 9.75, true},
-        {"Label7", platform::kPGothic, 12, false},   {"Label14", platform::kPGothic, 14.25, true},
+        {"Label9", platform::kMincho, 12, true},      {"Label12", platform::kPGothic, 9.75, true},
+        {"Label7", platform::kPGothic, 12, false},    {"Label14", platform::kPGothic, 14.25, true},
         {"Label16", platform::kPGothic, 14.25, true}, {"Text1", platform::kPGothic, 12, false},
-        {"Text5", platform::kPGothic, 12, false},    {"Combo1", platform::kPGothic, 12, true},
+        {"Text5", platform::kPGothic, 12, false},     {"Combo1", platform::kPGothic, 12, true},
         {"Combo2", platform::kPGothic, 12, true},
     };
     for (const Row &row : rows) {
@@ -170,7 +170,7 @@ TEST_F(Main1Test, ControlsHaveTheLookOfTheirKind)
         bool transparent;
     };
     const Row labels[] = {{"Label9", true},  {"Label10", true}, {"Label11", true}, {"Label12", true},
-                          {"Label13", true}, {"Label15", true}, {"Label1", false},  {"Label8", false}};
+                          {"Label13", true}, {"Label15", true}, {"Label1", false}, {"Label8", false}};
     for (const Row &row : labels)
         EXPECT_EQ(named(row.name)->autoFillBackground(), !row.transparent) << row.name;
 
@@ -197,9 +197,8 @@ TEST_F(Main1Test, ControlsHaveTheLookOfTheirKind)
         const char *name;
         QRect pixels; // relative to the tab control
     };
-    const LineRow lines[] = {{"Line1", QRect(216, 48, 1, 152)},
-                             {"Line2", QRect(16, 112, 248, 1)},
-                             {"Line3", QRect(16, 184, 376, 1)}};
+    const LineRow lines[] = {
+        {"Line1", QRect(216, 48, 1, 152)}, {"Line2", QRect(16, 112, 248, 1)}, {"Line3", QRect(16, 184, 376, 1)}};
     for (const LineRow &row : lines) {
         QWidget *line = named(row.name);
         EXPECT_EQ(QRect(line->mapTo(tabs, QPoint(0, 0)), line->size()), row.pixels) << row.name;

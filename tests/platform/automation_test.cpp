@@ -66,7 +66,10 @@ TEST_F(BrowserObjectTest, MembersCompareWithoutRegardToCaseAndUnknownOnesRaise43
         {"NAVIGATE2", [](AutomationObject &o) { o.call(u"NAVIGATE2", {kPage}); }, std::nullopt},
         {"Navigate2 without address", [](AutomationObject &o) { o.call(u"Navigate2", {}); },
          ErrorNumber::WrongArgumentCount},
-        {"Navigate2 with flags", [](AutomationObject &o) { o.call(u"Navigate2", {kPage, 0}); },
+        {"Navigate2 with flags",
+         [](AutomationObject &o) {
+             o.call(u"Navigate2", {kPage, 0});
+         },
          ErrorNumber::WrongArgumentCount},
         {"Navigate", [](AutomationObject &o) { o.call(u"Navigate", {kPage}); }, ErrorNumber::UnsupportedMember},
         {"Quit", [](AutomationObject &o) { o.call(u"Quit", {}); }, ErrorNumber::UnsupportedMember},
@@ -74,8 +77,7 @@ TEST_F(BrowserObjectTest, MembersCompareWithoutRegardToCaseAndUnknownOnesRaise43
         {"visible stored false", [](AutomationObject &o) { o.setProperty(u"visible", false); }, std::nullopt},
         {"navigate2 stored", [](AutomationObject &o) { o.setProperty(u"navigate2", kPage); },
          ErrorNumber::UnsupportedMember},
-        {"Visibility", [](AutomationObject &o) { o.setProperty(u"Visibility", true); },
-         ErrorNumber::UnsupportedMember},
+        {"Visibility", [](AutomationObject &o) { o.setProperty(u"Visibility", true); }, ErrorNumber::UnsupportedMember},
     };
     for (const auto &row : rows) {
         auto object = browser();
@@ -89,7 +91,7 @@ TEST_F(BrowserObjectTest, ShowsItsPageOnTheDesktopWhenMadeVisible)
     auto object = browser();
     object->call(u"navigate2", {kPage});
     EXPECT_TRUE(desktop_.opened().empty()) << "nothing shows before Visible";
-    object->setProperty(u"VISIBLE", -1); // True as the runtime passes it
+    object->setProperty(u"VISIBLE", -1);   // True as the runtime passes it
     object->setProperty(u"Visible", true); // already visible: no second window
     const QString next = QStringLiteral("https://example.jp/next");
     object->call(u"navigate2", {next}); // a visible browser shows where it goes
@@ -118,8 +120,7 @@ TEST_F(BrowserObjectTest, APageThatCannotBeShownIsARuntimeError)
         auto object = browser();
         if (row.page)
             object->call(u"navigate2", {*row.page});
-        EXPECT_EQ(errorOf([&] { object->setProperty(u"Visible", true); }), ErrorNumber::AutomationFailed)
-            << row.what;
+        EXPECT_EQ(errorOf([&] { object->setProperty(u"Visible", true); }), ErrorNumber::AutomationFailed) << row.what;
         EXPECT_EQ(desktop.opened().size(), row.desktopAsked ? 1u : 0u) << row.what;
     }
 }

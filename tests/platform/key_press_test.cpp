@@ -59,8 +59,14 @@ TEST(KeyPress, TheHandlerDecidesWhatTheControlGets)
         {"left alone", [](int &) {}, "ab", 0},
         {"discarded", [](int &code) { code = code == 'a' ? 0 : code; }, "b", 0},
         {"replaced", [](int &code) { code = code == 'a' ? 'x' : code; }, "xb", 0},
-        {"failed before changing it", [](int &) { throw platform::RuntimeError(platform::ErrorNumber::InvalidCall); }, "ab", 2},
-        {"failed after discarding it", [](int &code) { code = 0; throw platform::RuntimeError(platform::ErrorNumber::InvalidCall); }, "", 2},
+        {"failed before changing it", [](int &) { throw platform::RuntimeError(platform::ErrorNumber::InvalidCall); },
+         "ab", 2},
+        {"failed after discarding it",
+         [](int &code) {
+             code = 0;
+             throw platform::RuntimeError(platform::ErrorNumber::InvalidCall);
+         },
+         "", 2},
     };
     for (const Row &row : rows) {
         platform::RecordingMessageBoxes boxes;
@@ -82,7 +88,9 @@ TEST(KeyPress, EnterPressesAButtonUnlessItsHandlerDiscardsTheKey)
         int clicks;
     };
     const Row rows[] = {
-        {Qt::Key_Return, false, 1}, {Qt::Key_Enter, false, 1}, {Qt::Key_Return, true, 0},
+        {Qt::Key_Return, false, 1},
+        {Qt::Key_Enter, false, 1},
+        {Qt::Key_Return, true, 0},
         {Qt::Key_A, false, 0},
     };
     for (const Row &row : rows) {

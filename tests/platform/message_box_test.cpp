@@ -26,8 +26,7 @@ struct SeenBox {
     QStringList buttons;
 };
 
-SeenBox showAndPress(const MessageRequest &request, QMessageBox::StandardButton press,
-                     MessageAnswer &answer)
+SeenBox showAndPress(const MessageRequest &request, QMessageBox::StandardButton press, MessageAnswer &answer)
 {
     SeenBox seen;
     QTimer::singleShot(0, [&] {
@@ -50,8 +49,7 @@ TEST(QtMessageBoxes, ShowsJapaneseButtonsTitlesAndIcons)
     ASSERT_TRUE(platform::installJapaneseTranslations(*QCoreApplication::instance()));
 
     MessageAnswer answer{};
-    SeenBox ok = showAndPress({QStringLiteral("タンク容積を入れてください"), MessageButtons::Ok,
-                               MessageIcon::None, {}},
+    SeenBox ok = showAndPress({QStringLiteral("タンク容積を入れてください"), MessageButtons::Ok, MessageIcon::None, {}},
                               QMessageBox::Ok, answer);
     EXPECT_EQ(answer, MessageAnswer::Ok);
     EXPECT_EQ(ok.title, QStringLiteral("sorvane"));
@@ -59,11 +57,10 @@ TEST(QtMessageBoxes, ShowsJapaneseButtonsTitlesAndIcons)
     EXPECT_EQ(ok.buttons, QStringList{QStringLiteral("OK")});
 
     const QString prompt = QStringLiteral("\nインターネットに接続していますか？\n");
-    for (auto [press, expected] : {std::pair{QMessageBox::Yes, MessageAnswer::Yes},
-                                   std::pair{QMessageBox::No, MessageAnswer::No}}) {
+    for (auto [press, expected] :
+         {std::pair{QMessageBox::Yes, MessageAnswer::Yes}, std::pair{QMessageBox::No, MessageAnswer::No}}) {
         SeenBox yesNo = showAndPress(
-            {prompt, MessageButtons::YesNo, MessageIcon::Warning, QStringLiteral("インターネット接続")},
-            press, answer);
+            {prompt, MessageButtons::YesNo, MessageIcon::Warning, QStringLiteral("インターネット接続")}, press, answer);
         EXPECT_EQ(answer, expected);
         EXPECT_EQ(yesNo.title, QStringLiteral("インターネット接続"));
         EXPECT_EQ(yesNo.text, prompt);
@@ -100,8 +97,7 @@ TEST(UntrappedFailure, IsReportedAndTheHandlerStopsWhereItFailed)
     const Row rows[] = {
         {"runtime error", [] { throw platform::RuntimeError(platform::ErrorNumber::CannotCreateObject); },
          QStringLiteral("実行時エラー '429':\n\nActiveX コンポーネントはオブジェクトを作成できません。")},
-        {"other exception", [] { throw std::runtime_error("boom"); },
-         QStringLiteral("実行時エラー '51':\n\nboom")},
+        {"other exception", [] { throw std::runtime_error("boom"); }, QStringLiteral("実行時エラー '51':\n\nboom")},
     };
     for (const Row &row : rows) {
         bool afterFailure = false;

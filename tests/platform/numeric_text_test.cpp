@@ -25,26 +25,23 @@ TEST_P(LeadingNumber, ConvertsThePrefix)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, LeadingNumber,
-    ::testing::Values(
-        Case{u"200", 200}, Case{u"200abc", 200}, Case{u"abc", 0}, Case{u"", 0}, Case{u"-5", -5},
-        Case{u".5", 0.5}, Case{u"1e-46", 1e-46}, Case{u" 12.5", 12.5}, Case{u"\t\r\n 7", 7},
-        Case{u"+3", 3}, Case{u"5.", 5}, Case{u"1.2.3", 1.2}, Case{u"1e", 1}, Case{u"1e+", 1},
-        Case{u"1E3", 1000}, Case{u"2e+2x", 200}, Case{u"-", 0}, Case{u".", 0}, Case{u"-.", 0},
-        Case{u"e5", 0}, Case{u".e5", 0}, Case{u"- 5", 0}, Case{u"0x10", 0}, Case{u"12 34", 12},
-        // Full-width digits are not numbers: the enriched-air message asks for half-width ones.
-        Case{u"１２", 0}, Case{u"12.5ｍ", 12.5}, Case{u"\u30002", 0},
-        Case{u"1e-400", 0}, Case{u"-1e-400", -0.0}, Case{u"4.9e-324", 4.9e-324},
-        Case{u"1.7976931348623157e308", std::numeric_limits<double>::max()},
-        Case{u"0e99999999999999999999", 0}, Case{u"0.000e500", 0},
-        Case{u"000000000000000000000000000001", 1},
-        Case{u"0.1", 0.1}, Case{u"0.7", 0.7}, Case{u"1e39", 1e39},
-        Case{u"1e-99999999999999999999", 0}));
+    ::testing::Values(Case{u"200", 200}, Case{u"200abc", 200}, Case{u"abc", 0}, Case{u"", 0}, Case{u"-5", -5},
+                      Case{u".5", 0.5}, Case{u"1e-46", 1e-46}, Case{u" 12.5", 12.5}, Case{u"\t\r\n 7", 7},
+                      Case{u"+3", 3}, Case{u"5.", 5}, Case{u"1.2.3", 1.2}, Case{u"1e", 1}, Case{u"1e+", 1},
+                      Case{u"1E3", 1000}, Case{u"2e+2x", 200}, Case{u"-", 0}, Case{u".", 0}, Case{u"-.", 0},
+                      Case{u"e5", 0}, Case{u".e5", 0}, Case{u"- 5", 0}, Case{u"0x10", 0}, Case{u"12 34", 12},
+                      // Full-width digits are not numbers: the enriched-air message asks for half-width ones.
+                      Case{u"１２", 0}, Case{u"12.5ｍ", 12.5}, Case{u"\u30002", 0}, Case{u"1e-400", 0},
+                      Case{u"-1e-400", -0.0}, Case{u"4.9e-324", 4.9e-324},
+                      Case{u"1.7976931348623157e308", std::numeric_limits<double>::max()},
+                      Case{u"0e99999999999999999999", 0}, Case{u"0.000e500", 0},
+                      Case{u"000000000000000000000000000001", 1}, Case{u"0.1", 0.1}, Case{u"0.7", 0.7},
+                      Case{u"1e39", 1e39}, Case{u"1e-99999999999999999999", 0}));
 
 TEST(LeadingNumberOverflow, BeyondTheDoubleRangeRaisesOverflow)
 {
-    for (const char16_t *text :
-         {u"1e400", u"-1e400", u"1.8e308", u"1e99999999999999999999", u"0.001e312",
-          u"100000000000000000000000000000000000e300"}) {
+    for (const char16_t *text : {u"1e400", u"-1e400", u"1.8e308", u"1e99999999999999999999", u"0.001e312",
+                                 u"100000000000000000000000000000000000e300"}) {
         try {
             platform::leadingNumber(QStringView(text));
             ADD_FAILURE() << "no overflow for " << QString::fromUtf16(text).toStdString();

@@ -61,14 +61,41 @@ TEST_F(TabControlTest, HeadersMouseAndKeysSelectTabs)
         bool focusOnTabs;
     };
     const Row rows[] = {
-        {"click second header", 0, [&] { QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->headerRect(1).center()); }, 1, true},
-        {"click first header", 1, [&] { QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->headerRect(0).center()); }, 0, true},
+        {"click second header", 0, [&] { QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->headerRect(1).center()); },
+         1, true},
+        {"click first header", 1, [&] { QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->headerRect(0).center()); }, 0,
+         true},
         {"click the page", 0, [&] { QTest::mouseClick(tabs, Qt::LeftButton, {}, QPoint(150, 150)); }, 0, false},
-        {"Right", 0, [&] { tabs->setFocus(); QTest::keyClick(tabs, Qt::Key_Right); }, 1, true},
-        {"Left", 1, [&] { tabs->setFocus(); QTest::keyClick(tabs, Qt::Key_Left); }, 0, true},
-        {"Ctrl+Tab in a box", 0, [&] { first->setFocus(); QTest::keyClick(first, Qt::Key_Tab, Qt::ControlModifier); }, 1, true},
-        {"Ctrl+PgUp in a box", 1, [&] { second->setFocus(); QTest::keyClick(second, Qt::Key_PageUp, Qt::ControlModifier); }, 0, true},
-        {"Right in a box moves the cursor", 0, [&] { first->setFocus(); QTest::keyClick(first, Qt::Key_Right); }, 0, false},
+        {"Right", 0,
+         [&] {
+             tabs->setFocus();
+             QTest::keyClick(tabs, Qt::Key_Right);
+         },
+         1, true},
+        {"Left", 1,
+         [&] {
+             tabs->setFocus();
+             QTest::keyClick(tabs, Qt::Key_Left);
+         },
+         0, true},
+        {"Ctrl+Tab in a box", 0,
+         [&] {
+             first->setFocus();
+             QTest::keyClick(first, Qt::Key_Tab, Qt::ControlModifier);
+         },
+         1, true},
+        {"Ctrl+PgUp in a box", 1,
+         [&] {
+             second->setFocus();
+             QTest::keyClick(second, Qt::Key_PageUp, Qt::ControlModifier);
+         },
+         0, true},
+        {"Right in a box moves the cursor", 0,
+         [&] {
+             first->setFocus();
+             QTest::keyClick(first, Qt::Key_Right);
+         },
+         0, false},
     };
     for (const Row &row : rows) {
         tabs->setTab(row.from);

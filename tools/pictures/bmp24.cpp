@@ -38,12 +38,12 @@ QByteArray encodeBmp24(const QImage &image)
     out.reserve(int(bmp24FileSize(width, height)));
     out.append("BM", 2);
     put32(out, 54 + pixelBytes);
-    put32(out, 0); // reserved
+    put32(out, 0);  // reserved
     put32(out, 54); // where the pixels start
     put32(out, 40); // BITMAPINFOHEADER
     put32(out, quint32(width));
     put32(out, quint32(height)); // positive: bottom-up
-    put16(out, 1); // planes
+    put16(out, 1);               // planes
     put16(out, 24);
     put32(out, 0); // BI_RGB, uncompressed
     put32(out, pixelBytes);
