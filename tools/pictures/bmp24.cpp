@@ -55,10 +55,11 @@ QByteArray encodeBmp24(const QImage &image)
     QByteArray row(rowBytes, '\0');
     for (int y = height - 1; y >= 0; --y) {
         const auto *pixels = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        char *bgr = row.data();
         for (int x = 0; x < width; ++x) {
-            row[3 * x] = char(qBlue(pixels[x]));
-            row[3 * x + 1] = char(qGreen(pixels[x]));
-            row[3 * x + 2] = char(qRed(pixels[x]));
+            *bgr++ = char(qBlue(pixels[x]));
+            *bgr++ = char(qGreen(pixels[x]));
+            *bgr++ = char(qRed(pixels[x]));
         }
         out.append(row);
     }
