@@ -8,6 +8,28 @@
 
 namespace pictures {
 
+namespace {
+
+void type(forms::main1 &main, std::initializer_list<std::pair<const char *, const char *>> inputs, const char *button)
+{
+    platform::FormAccess &controls = main.controls();
+    for (const auto &[name, value] : inputs)
+        controls.setText(QString::fromLatin1(name), QString::fromLatin1(value));
+    main.window()->findChild<QPushButton *>(QString::fromLatin1(button))->click();
+}
+
+} // namespace
+
+void workBreathingRateExample(forms::main1 &main)
+{
+    type(main, {{"Text1", "185"}, {"Text2", "50"}, {"Text3", "10"}, {"Text4", "12.5"}, {"Text5", "45"}}, "Command1");
+}
+
+void workEnrichedAirExample(forms::main1 &main)
+{
+    type(main, {{"Combo1", "32"}, {"Combo2", "28"}}, "Command4");
+}
+
 QImage renderExample(QWidget &window)
 {
     window.ensurePolished();
@@ -22,11 +44,7 @@ QImage renderExample(QWidget &window)
 QImage renderBreathingRateExample()
 {
     forms::main1 &main = app::instance<forms::main1>();
-    platform::FormAccess &controls = main.controls();
-    const char *inputs[][2] = {{"Text1", "185"}, {"Text2", "50"}, {"Text3", "10"}, {"Text4", "12.5"}, {"Text5", "45"}};
-    for (const auto &[name, value] : inputs)
-        controls.setText(QString::fromLatin1(name), QString::fromLatin1(value));
-    main.window()->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    workBreathingRateExample(main);
     return renderExample(*main.window());
 }
 

@@ -5,14 +5,23 @@
 
 class QWidget;
 
+namespace forms {
+class main1;
+}
+
 namespace pictures {
 
 // The size of the About box's input example.
 inline constexpr QSize kExampleSize{352, 244};
 
-// The main window's breathing-rate tab filled with the example 185, 50, 10,
-// 12.5, 45 and its result 13.3 リットル／分, cut from the window's top-left
-// corner at kExampleSize.
+// Types the worked examples into the main window through its own controls and
+// presses "計　算": 185, 50, 10, 12.5, 45 on the breathing-rate tab (13.3
+// リットル／分) and 32 %, 28 m on the enriched-air tab.
+void workBreathingRateExample(forms::main1 &main);
+void workEnrichedAirExample(forms::main1 &main);
+
+// The main window's breathing-rate tab with its example worked, cut from the
+// window's top-left corner at kExampleSize.
 QImage renderBreathingRateExample();
 
 // The top-left kExampleSize of a window, drawn as it would show on screen.

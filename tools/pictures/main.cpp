@@ -1,18 +1,27 @@
 // Writes the pictures of the program that are made from its own windows:
 //
-//   sorvane_pictures example FILE.bmp   the About box's input example (Picture1)
-//   sorvane_pictures about FILE.png     a screenshot of the About box, to look at
+//   sorvane_pictures example FILE.bmp    the About box's input example (Picture1)
+//   sorvane_pictures screenshots OUTDIR  the main window on each tab with an
+//                                        example worked, and the About box,
+//                                        as PNG files (the README's pictures)
 //
-// Runs on any Qt platform; under Xvfb or with QT_QPA_PLATFORM=offscreen it
-// needs no screen.
+// Runs on any Qt platform. For screenshots as a user sees them (the desktop
+// style's fonts and frames), run it on a display server:
+//
+//   xvfb-run -s "-screen 0 800x600x24" build/release/tools/sorvane_pictures screenshots docs
 #include "bmp24.h"
 #include "example_picture.h"
 
 #include "app/form_slots.h"
+#include "app/project.h"
+#include "app/startup.h"
 #include "forms/about/frmabt.h"
+#include "forms/main/main1.h"
 #include "platform/layout.h"
+#include "platform/tab_control.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QSaveFile>
 #include <QTextStream>
 #include <QWidget>
@@ -31,31 +40,63 @@ int fail(const QString &message)
     return 1;
 }
 
+// Lets the windows map and paint before they are grabbed.
+void settle()
+{
+    for (int k = 0; k < 10; ++k)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+int writeScreenshots(QApplication &application, const QDir &out)
+{
+    if (!QDir().mkpath(out.path()))
+        return fail(QStringLiteral("cannot make ") + out.path());
+    app::start(application, app::kProject);
+    auto &main = app::instance<forms::main1>();
+    pictures::workBreathingRateExample(main);
+    pictures::workEnrichedAirExample(main);
+    auto *tabs = main.window()->findChild<platform::TabControl *>(QStringLiteral("SSTab1"));
+
+    auto save = [&](QWidget *window, const char *name) {
+        settle();
+        const QString path = out.filePath(QLatin1String(name));
+        if (!window->grab().save(path, "PNG"))
+            return false;
+        QTextStream(stdout) << path << '\n';
+        return true;
+    };
+    tabs->setTab(0);
+    if (!save(main.window(), "main-breathing-rate.png"))
+        return fail(QStringLiteral("cannot write the breathing-rate tab"));
+    tabs->setTab(1);
+    if (!save(main.window(), "main-enriched-air.png"))
+        return fail(QStringLiteral("cannot write the enriched-air tab"));
+    auto &about = app::instance<forms::frmabt>();
+    about.show();
+    if (!save(about.window(), "about.png"))
+        return fail(QStringLiteral("cannot write the About box"));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
-    platform::installJapaneseFontSubstitutes();
     const QStringList args = QApplication::arguments();
     if (args.size() != 3)
-        return fail(QStringLiteral("usage: sorvane_pictures example FILE.bmp | about FILE.png"));
+        return fail(QStringLiteral("usage: sorvane_pictures example FILE.bmp | screenshots OUTDIR"));
     const QString &mode = args[1];
     const QString &path = args[2];
 
     if (mode == u"example") {
+        platform::installJapaneseFontSubstitutes();
         const QByteArray bmp = pictures::encodeBmp24(pictures::renderBreathingRateExample());
         if (!writeFile(path, bmp))
             return fail(QStringLiteral("cannot write ") + path);
         return 0;
     }
-    if (mode == u"about") {
-        auto &about = app::instance<forms::frmabt>();
-        about.show();
-        QApplication::processEvents();
-        if (!about.window()->grab().save(path, "PNG"))
-            return fail(QStringLiteral("cannot write ") + path);
-        return 0;
-    }
+    if (mode == u"screenshots")
+        return writeScreenshots(application, QDir(path));
     return fail(QStringLiteral("unknown mode ") + mode);
 }
