@@ -153,9 +153,9 @@ const Caption kCaptions[] = {
 };
 
 // A result box is named after what it shows, yet a screen reader must still
-// get at the number in it: Qt would otherwise give a label with a name of its
-// own no other text. Its value and description are the number, read from the
-// box whenever they are asked for.
+// get at the number in it, and Qt gives a label that has a name of its own no
+// other text to read. So its value and description are the number, read from
+// the box whenever they are asked for.
 constexpr char kResultBoxProperty[] = "sorvaneResultBox";
 
 class ResultBoxAccessible final : public QAccessibleWidget {
@@ -202,8 +202,9 @@ void nameBoxesAfterTheirLabels(QWidget *tabs)
         label->setBuddy(box);
         const QString name = spokenName(label->text());
         box->setAccessibleName(name);
-        // On Linux Qt names an editable combo box by its text; the focus is
-        // announced on its text field, so that carries the name too.
+        // On Linux Qt names an editable combo box by its text (the caption
+        // reaches screen readers as its label) and reports its text field as
+        // the focused part, so the field carries the name too.
         if (auto *combo = qobject_cast<QComboBox *>(box))
             combo->lineEdit()->setAccessibleName(name);
     }
