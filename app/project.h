@@ -20,6 +20,9 @@ struct ProjectRecord {
     int threadingFlags;               // 8: single-threaded, one thread
     QStringView version;
     QStringView icon; // a Qt resource
+    // The freedesktop application id: the name of the installed desktop entry,
+    // metainfo and icon, which desktops match the running program to.
+    QStringView appId;
 };
 
 inline platform::Form &main1Slot()
@@ -40,6 +43,7 @@ inline constexpr ProjectRecord kProject{
     kSingleThreaded,
     u"1.00.0002",
     u":/icons/sorvane.ico",
+    SORVANE_APP_ID,
 };
 
 } // namespace app

@@ -15,8 +15,9 @@ void start(QApplication &application, const ProjectRecord &project)
 {
     QCoreApplication::setApplicationName(project.name.toString());
     QCoreApplication::setApplicationVersion(project.version.toString());
-    // The window system groups and names the program by its executable.
-    QGuiApplication::setDesktopFileName(project.executableName.toString());
+    // Desktops find the program's menu entry, name and icon by this: on
+    // Wayland it is the windows' app id.
+    QGuiApplication::setDesktopFileName(project.appId.toString());
     QApplication::setWindowIcon(QIcon(project.icon.toString()));
 
     if (project.localeId == kJapanese) {

@@ -11,10 +11,15 @@ included by app/sorvane.rc): the image as icon 30001 and the group icon 1 that
 names it. They are spelt out as raw data because a plain ICON statement would
 number the image itself.
 
-    python3 tools/make_icon.py [map] [output] [resource script]
+For desktops that look icons up by name (freedesktop icon themes) it writes the
+same fish as a 32 x 32 PNG (app/sorvane.png) and as an SVG of one square per
+pixel (app/sorvane.svg), so that it stays a sharp pixel fish at any size.
+
+    python3 tools/make_icon.py [map] [output] [resource script] [png] [svg]
 """
 import struct
 import sys
+import zlib
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
@@ -90,16 +95,66 @@ def resource_script(image):
     )
 
 
+def colour_of(ch):
+    return None if ch == "." else PALETTE[int(ch, 16)]
+
+
+def png_file(rows):
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+    # 8-bit RGBA, no interlace; every scanline with filter type 0.
+    header = struct.pack(">IIBBBBB", SIZE, SIZE, 8, 6, 0, 0, 0)
+    raw = bytearray()
+    for row in rows:
+        raw.append(0)
+        for ch in row:
+            colour = colour_of(ch)
+            raw += bytes((0, 0, 0, 0)) if colour is None else bytes(colour + (255,))
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(bytes(raw), 9))
+            + chunk(b"IEND", b""))
+
+
+def svg_file(rows):
+    # One rectangle per run of equal pixels in a row; crisp edges keep the
+    # squares from blurring into each other when scaled.
+    shapes = []
+    for y, row in enumerate(rows):
+        x = 0
+        while x < SIZE:
+            end = x
+            while end < SIZE and row[end] == row[x]:
+                end += 1
+            colour = colour_of(row[x])
+            if colour is not None:
+                fill = "#{:02x}{:02x}{:02x}".format(*colour)
+                shapes.append(f'  <rect x="{x}" y="{y}" width="{end - x}" height="1" fill="{fill}"/>')
+            x = end
+    return (
+        '<?xml version="1.0" encoding="UTF-8"?>\n'
+        "<!-- Written by tools/make_icon.py from tools/icon/fish.txt: do not edit. -->\n"
+        f'<svg xmlns="http://www.w3.org/2000/svg" width="{SIZE}" height="{SIZE}" '
+        f'viewBox="0 0 {SIZE} {SIZE}" shape-rendering="crispEdges">\n'
+        + "\n".join(shapes) + "\n</svg>\n"
+    )
+
+
 def main():
     source = Path(sys.argv[1]) if len(sys.argv) > 1 else ROOT / "tools/icon/fish.txt"
     target = Path(sys.argv[2]) if len(sys.argv) > 2 else ROOT / "app/sorvane.ico"
-    image = image_bytes(read_map(source))
+    rows = read_map(source)
+    image = image_bytes(rows)
     assert len(image) == 744, len(image)
     data = icon_file(image)
     assert len(data) == 766, len(data)
     target.write_bytes(data)
     script = Path(sys.argv[3]) if len(sys.argv) > 3 else ROOT / "app/sorvane_icon.rc"
     script.write_text(resource_script(image), encoding="ascii", newline="\n")
+    png = Path(sys.argv[4]) if len(sys.argv) > 4 else ROOT / "app/sorvane.png"
+    png.write_bytes(png_file(rows))
+    svg = Path(sys.argv[5]) if len(sys.argv) > 5 else ROOT / "app/sorvane.svg"
+    svg.write_text(svg_file(rows), encoding="ascii", newline="\n")
 
 
 if __name__ == "__main__":

@@ -122,6 +122,9 @@ QWidget *frmabt::createWindow()
     icon->setAutoFillBackground(true);
     icon->setBackgroundRole(QPalette::Base);
     icon->setForegroundRole(QPalette::Text);
+    // Pictures say nothing to a screen reader unless they are described.
+    icon->setAccessibleName(QStringLiteral("Ｓｏｒｖａｎｅのアイコン"));
+    icon->setAccessibleDescription(QStringLiteral("黄色と紫の小さな魚"));
 
     QLabel *description =
         addLabel(window, "lblDescription", twipRect(960, 1200, 4605, 285), layoutFont(kMincho, 9.75, false));
@@ -147,12 +150,16 @@ QWidget *frmabt::createWindow()
     QPushButton *authorHome = addButton(window, "Command1", twipRect(4920, 120, 735, 375), QStringLiteral("作者HP"));
     authorHome->setFont(layoutFont(kPGothic, 8.25, false));
 
-    addPicture(window, "Picture1", twipRect(240, 3240, 5340, 3720), QStringLiteral(":/forms/about/picture1.bmp"),
-               QFrame::WinPanel | QFrame::Sunken, 2);
+    QLabel *example = addPicture(window, "Picture1", twipRect(240, 3240, 5340, 3720),
+                                 QStringLiteral(":/forms/about/picture1.bmp"), QFrame::WinPanel | QFrame::Sunken, 2);
+    example->setAccessibleName(QStringLiteral("入力例"));
+    example->setAccessibleDescription(
+        QStringLiteral("毎分呼吸量調査ツールの入力例：タンクの開始圧 185、タンク終了時の残圧 50、"
+                       "タンク容積 10 リットル、平均水深 12.5 ｍ、水深時間 45 分で、毎分呼吸量 13.3 リットル／分"));
 
-    QLabel *example = addLabel(window, "Label1", twipRect(240, 2640, 1095, 255), layoutFont(kPGothic, 12, true),
-                               QStringLiteral("入力例"));
-    setTextColour(example, QColor(255, 0, 0));
+    QLabel *exampleCaption = addLabel(window, "Label1", twipRect(240, 2640, 1095, 255), layoutFont(kPGothic, 12, true),
+                                      QStringLiteral("入力例"));
+    setTextColour(exampleCaption, QColor(255, 0, 0));
     addLabel(window, "Label2", twipRect(360, 3000, 5415, 255), layoutFont(kPGothic, 8.25, true),
              QStringLiteral("男性消費量１５以下、女性１３以下が目安（体格等により変わります）"));
     QPushButton *scubaPage =

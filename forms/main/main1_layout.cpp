@@ -6,6 +6,8 @@
 #include "platform/tab_control.h"
 #include "platform/untrapped_failure.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QIcon>
@@ -135,6 +137,79 @@ const ComboList kComboLists[] = {
     {u"Combo2", {u"9", u"12", u"15", u"18", u"21", u"24", u"27", u"30", u"33", u"36", u"39"}},
 };
 
+// Which label names which box. The label becomes the box's buddy, which is how
+// screen readers learn that one labels the other, and its caption the name
+// they read out for the box. No caption has an '&', so no buddy gains a
+// keyboard mnemonic.
+struct Caption {
+    QStringView label;
+    QStringView box;
+};
+
+const Caption kCaptions[] = {
+    {u"Label1", u"Text1"},    {u"Label2", u"Text2"},    {u"Label3", u"Text3"},   {u"Label4", u"Text4"},
+    {u"Label5", u"Text5"},    {u"Label6", u"Label7"},   {u"Label10", u"Combo1"}, {u"Label11", u"Combo2"},
+    {u"Label13", u"Label14"}, {u"Label15", u"Label16"},
+};
+
+// A result box is named after what it shows, yet a screen reader must still
+// get at the number in it, and Qt gives a label that has a name of its own no
+// other text to read. So its value and description are the number, read from
+// the box whenever they are asked for.
+constexpr char kResultBoxProperty[] = "sorvaneResultBox";
+
+class ResultBoxAccessible final : public QAccessibleWidget {
+public:
+    explicit ResultBoxAccessible(QLabel *box) : QAccessibleWidget(box, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value || kind == QAccessible::Description)
+            return static_cast<QLabel *>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface *resultBoxAccessible(const QString &, QObject *object)
+{
+    auto *box = qobject_cast<QLabel *>(object);
+    if (box && box->property(kResultBoxProperty).toBool())
+        return new ResultBoxAccessible(box);
+    return nullptr;
+}
+
+// The caption as a screen reader should say it: the colon that leads the eye
+// to the box is not read out.
+QString spokenName(const QString &caption)
+{
+    QString name = caption;
+    while (name.endsWith(u'：') || name.endsWith(u':'))
+        name.chop(1);
+    return name;
+}
+
+void nameBoxesAfterTheirLabels(QWidget *tabs)
+{
+    // Once: the factory serves the result boxes of every window built.
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(&resultBoxAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+    for (const Caption &entry : kCaptions) {
+        auto *label = tabs->findChild<QLabel *>(entry.label.toString());
+        auto *box = tabs->findChild<QWidget *>(entry.box.toString());
+        label->setBuddy(box);
+        const QString name = spokenName(label->text());
+        box->setAccessibleName(name);
+        // On Linux Qt names an editable combo box by its text (the caption
+        // reaches screen readers as its label) and reports its text field as
+        // the focused part, so the field carries the name too.
+        if (auto *combo = qobject_cast<QComboBox *>(box))
+            combo->lineEdit()->setAccessibleName(name);
+    }
+}
+
 QFont fontOf(const Font &font)
 {
     return platform::layoutFont(font.family, font.points, font.bold);
@@ -177,6 +252,7 @@ QWidget *makeResultBox(const Control &entry)
     box->setForegroundRole(QPalette::Text);
     box->setBackgroundRole(QPalette::Base);
     box->setAutoFillBackground(true);
+    box->setProperty(kResultBoxProperty, true);
     return box;
 }
 
@@ -307,6 +383,7 @@ Main1Window *buildMain1Window()
         line->setObjectName(entry.name.toString());
         tabs->addControl(entry.tab, line);
     }
+    nameBoxesAfterTheirLabels(tabs);
 
     std::sort(keyboardOrder.begin(), keyboardOrder.end(),
               [](const auto &a, const auto &b) { return a.first < b.first; });

@@ -5,6 +5,7 @@
 #include "platform/automation.h"
 #include "platform/message_box.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -243,6 +244,26 @@ TEST_F(AboutBoxTest, PicturesAreTheIconAndTheExampleInTheirFrames)
     const QImage shown = example->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shown.size(), QSize(352, 244));
     EXPECT_EQ(shown, QImage(QStringLiteral(":/forms/about/picture1.bmp")).convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(AboutBoxTest, PicturesAreNamedAndDescribedForScreenReaders)
+{
+    const struct {
+        const char *picture;
+        const char16_t *name;
+    } rows[] = {
+        {"picIcon", u"Ｓｏｒｖａｎｅのアイコン"},
+        {"Picture1", u"入力例"},
+    };
+    for (const auto &row : rows) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control(row.picture));
+        ASSERT_NE(accessible, nullptr) << row.picture;
+        EXPECT_EQ(accessible->role(), QAccessible::Graphic) << row.picture;
+        EXPECT_EQ(accessible->text(QAccessible::Name), QString::fromUtf16(row.name)) << row.picture;
+        const QString description = accessible->text(QAccessible::Description);
+        EXPECT_FALSE(description.isEmpty()) << row.picture;
+        EXPECT_NE(description, accessible->text(QAccessible::Name)) << row.picture;
+    }
 }
 
 class AboutBoxAnsweredYes : public AboutBoxTest {

@@ -53,6 +53,8 @@ TEST_F(Shell, StartShowsTheStartUpFormFromItsSlotAndNothingElse)
     EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Sorvane"));
     EXPECT_EQ(QCoreApplication::applicationVersion(), QStringLiteral("1.00.0002"));
     EXPECT_EQ(QApplication::windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
+    // The installed desktop entry is jp.example.Sorvane.desktop.
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("jp.example.Sorvane"));
 
     // The window the user sees is the one handlers reach through the slot.
     QWidget *window = app::instance<forms::main1>().window();

@@ -1,0 +1,36 @@
+# `cpack` in the build tree makes the Debian package of what `cmake --install`
+# puts in place, installed under /usr.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME ${SORVANE_EXECUTABLE})
+set(CPACK_PACKAGE_VERSION ${SORVANE_RELEASE})
+set(CPACK_PACKAGE_VENDOR ${PROJECT_NAME})
+set(CPACK_PACKAGE_CONTACT "Sorvane <sorvane@example.jp>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Breathing-rate and enriched-air calculator for scuba divers")
+# The summary above is the package's one-line synopsis; this follows it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "A small Japanese-language calculator for recreational scuba divers: the
+breathing rate in litres per minute at the surface from the tank pressures,
+the tank volume, the average depth and the time at depth; and the equivalent
+air depth and oxygen partial pressure of an enriched-air (nitrox) mix.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://example.jp/sorvane/)
+
+# What the program loads at run time besides the libraries it links: Qt's xcb
+# platform plugin to open a window at all, Qt's Japanese translations for the
+# message-box buttons, and the IPA faces the layout's fonts are mapped to.
+set(sorvane_runtime_packages qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic fonts-ipafont-mincho)
+find_program(SORVANE_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(SORVANE_DPKG_SHLIBDEPS)
+  # The linked libraries, with the versions the build saw, come from dpkg.
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+else()
+  list(PREPEND sorvane_runtime_packages "libqt6widgets6 (>= 6.4)" "libqt6gui6 (>= 6.4)" "libqt6core6 (>= 6.4)")
+endif()
+list(JOIN sorvane_runtime_packages ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
+
+# Packaging builds only what it installs: the program, not the tests.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+include(CPack)
