@@ -46,7 +46,7 @@ done
 # The package names the Depends field lists, without versions or alternatives.
 mapfile -t depends < <(field Depends | tr ',|' '\n\n' | sed -E 's/\(.*\)//; s/^ +//; s/ +$//' | grep -v '^$')
 for needed in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins qt6-translations-l10n \
-  fonts-ipafont-gothic fonts-ipafont-mincho; do
+  fonts-ipafont-gothic fonts-ipafont-mincho qt6-base-abi; do
   printf '%s\n' "${depends[@]}" | grep -qx "$needed" || fail "does not depend on $needed: $(field Depends)"
 done
 
