@@ -22,16 +22,15 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://example.jp/sorvane/)
 # platform plugin to open a window at all, Qt's Japanese translations for the
 # message-box buttons, and the IPA faces the layout's fonts are mapped to.
 set(sorvane_runtime_packages qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic fonts-ipafont-mincho)
-# The font mapping uses one of Qt's private calls (platform/layout.cpp), which
-# holds only for the Qt release the program was built with: Debian's Qt core
-# library provides qt6-base-abi for exactly that.
-list(APPEND sorvane_runtime_packages "qt6-base-abi (= ${Qt6_VERSION})")
 find_program(SORVANE_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(SORVANE_DPKG_SHLIBDEPS)
-  # The linked libraries, with the versions the build saw, come from dpkg.
+  # The linked libraries, with the versions the build saw, come from dpkg;
+  # so does qt6-base-abi for the Qt release built with, as the font mapping
+  # uses one of Qt's private calls (platform/layout.cpp).
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
-  list(PREPEND sorvane_runtime_packages "libqt6widgets6 (>= 6.4)" "libqt6gui6 (>= 6.4)" "libqt6core6 (>= 6.4)")
+  list(PREPEND sorvane_runtime_packages "libqt6widgets6 (>= 6.4)" "libqt6gui6 (>= 6.4)" "libqt6core6 (>= 6.4)"
+       "qt6-base-abi (= ${Qt6_VERSION})")
 endif()
 list(JOIN sorvane_runtime_packages ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 
