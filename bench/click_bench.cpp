@@ -79,7 +79,7 @@ std::vector<double> timeClicks(int clicks, const char *button, QLabel *result, c
         patience.start();
         while (!flag.painted && patience.elapsed() < 5000)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-        const double elapsed = timer.nsecsElapsed() / 1e3;
+        const double elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e3;
         if (!flag.painted) {
             std::fprintf(stderr, "sorvane_bench_clicks: %s: the result was never painted\n", button);
             std::exit(1);

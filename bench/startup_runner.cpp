@@ -58,7 +58,7 @@ std::string directoryOfThisProgram()
 
 double milliseconds(const timeval &time)
 {
-    return time.tv_sec * 1e3 + time.tv_usec / 1e3;
+    return static_cast<double>(time.tv_sec) * 1e3 + static_cast<double>(time.tv_usec) / 1e3;
 }
 
 std::string readAll(int fd)
@@ -127,8 +127,9 @@ Sample runOnce(const Probe &probe, bench::FirstPaint *paint = nullptr)
     std::fclose(errors);
     if (paint)
         *paint = *painted;
-    return Sample{(painted->nanoseconds - started) / 1e6, (ended - started) / 1e6,
-                  milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime), usage.ru_maxrss / 1024.0};
+    return Sample{static_cast<double>(painted->nanoseconds - started) / 1e6, static_cast<double>(ended - started) / 1e6,
+                  milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime),
+                  static_cast<double>(usage.ru_maxrss) / 1024.0};
 }
 
 bench::Summary summaryOf(const Probe &probe, double Sample::*field)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 
 namespace bench {
@@ -11,12 +12,12 @@ double median(std::vector<double> samples)
 {
     if (samples.empty())
         return std::numeric_limits<double>::quiet_NaN();
-    const std::size_t middle = samples.size() / 2;
-    std::nth_element(samples.begin(), samples.begin() + middle, samples.end());
-    const double upper = samples[middle];
+    const auto middle = samples.begin() + static_cast<std::ptrdiff_t>(samples.size() / 2);
+    std::nth_element(samples.begin(), middle, samples.end());
+    const double upper = *middle;
     if (samples.size() % 2 == 1)
         return upper;
-    const double lower = *std::max_element(samples.begin(), samples.begin() + middle);
+    const double lower = *std::max_element(samples.begin(), middle);
     return (lower + upper) / 2;
 }
 

@@ -156,9 +156,8 @@ std::u16string formatSingle(float value, int decimals)
     int scale = std::min(exponent, 0);
 
     // Seven significant digits, exact ties to even.
-    std::string digits;
-    for (auto it = n.rbegin(); it != n.rend(); ++it)
-        digits.push_back(static_cast<char>('0' + *it));
+    std::string digits(n.size(), '0');
+    std::transform(n.rbegin(), n.rend(), digits.begin(), [](auto digit) { return static_cast<char>('0' + digit); });
     std::uint64_t head = 0;
     if (digits.size() > 7) {
         const std::string rest = digits.substr(7);
@@ -272,7 +271,7 @@ BreathingModel breathingRate(const std::array<std::u16string, 5> &texts, const s
         {u"Text5", u"水深時間を入れてください", false},
     };
     // A runtime error ends the click without a message and empties the result.
-    const BreathingModel silent{BreathingModel::Kind::SilentEnd, u"", u"", u""};
+    BreathingModel silent{BreathingModel::Kind::SilentEnd, u"", u"", u""};
 
     std::array<float, 5> v{};
     for (std::size_t k = 0; k < 5; ++k) {

@@ -21,6 +21,11 @@ struct Case {
     const char16_t *message;
 };
 
+void PrintTo(const Case &c, std::ostream *out)
+{
+    *out << c.what;
+}
+
 class BreathingRate : public ::testing::TestWithParam<Case> {};
 
 TEST_P(BreathingRate, GivesTheOutcomeOfItsInputs)

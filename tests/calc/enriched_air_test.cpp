@@ -19,6 +19,11 @@ struct Case {
     bool message;
 };
 
+void PrintTo(const Case &c, std::ostream *out)
+{
+    *out << QString::fromUtf16(c.oxygen).toStdString() << " % at " << QString::fromUtf16(c.depth).toStdString() << " m";
+}
+
 class EnrichedAir : public ::testing::TestWithParam<Case> {};
 
 TEST_P(EnrichedAir, GivesBothResultsOrTheMessage)

@@ -14,6 +14,16 @@ struct Case {
     double expected;
 };
 
+// Names each row in the test list by its text, control characters escaped so
+// that the list stays one test a line.
+void PrintTo(const Case &c, std::ostream *out)
+{
+    QString text;
+    for (const QChar ch : QStringView(c.text))
+        text += ch.unicode() < 0x20 ? QStringLiteral("\\x%1").arg(ch.unicode(), 2, 16, QLatin1Char('0')) : QString(ch);
+    *out << '"' << text.toStdString() << '"';
+}
+
 class LeadingNumber : public ::testing::TestWithParam<Case> {};
 
 TEST_P(LeadingNumber, ConvertsThePrefix)

@@ -14,6 +14,11 @@ struct Case {
     const char16_t *expected;
 };
 
+void PrintTo(const Case &c, std::ostream *out)
+{
+    *out << c.value << " as " << QString::fromUtf16(c.pattern).toStdString();
+}
+
 class FormatSingle : public ::testing::TestWithParam<Case> {};
 
 TEST_P(FormatSingle, RoundsTheSevenDigitFormHalfAwayFromZero)
