@@ -19,22 +19,21 @@ QFont layoutFont(QStringView family, qreal points, bool bold)
 
 namespace {
 
-void mapFace(QStringView layoutName, const QStringList &installed)
+void mapFace(QStringView layoutName, const QStringList &wanted, const QStringList &families)
 {
     // The first installed face becomes another name of the layout's face, so
     // the font database finds it under that name at once. A substitution
     // would find it too, but only after a failed look-up and a fontconfig
     // fallback search for every font and script the windows use: nearly a
     // fifth of what the main window does before its first paint.
-    const QStringList families = QFontDatabase::families();
-    for (const QString &face : installed) {
+    for (const QString &face : wanted) {
         if (families.contains(face)) {
             QPlatformFontDatabase::registerAliasToFontFamily(face, layoutName.toString());
             return;
         }
     }
     // None of them here: let the substitution take whatever comes closest.
-    QFont::insertSubstitutions(layoutName.toString(), installed);
+    QFont::insertSubstitutions(layoutName.toString(), wanted);
 }
 
 } // namespace
@@ -42,13 +41,17 @@ void mapFace(QStringView layoutName, const QStringList &installed)
 void installJapaneseFontSubstitutes()
 {
     // Proportional gothic for proportional gothic, mincho for mincho; the
-    // monospaced IPA faces and the generic families are the fallbacks.
+    // monospaced IPA faces and the generic families are the fallbacks. The
+    // installed families are listed once: the list walks the whole database.
+    const QStringList families = QFontDatabase::families();
     mapFace(kPGothic,
             {QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"), QStringLiteral("IPAGothic"),
-             QStringLiteral("Noto Sans CJK JP"), QStringLiteral("sans-serif")});
+             QStringLiteral("Noto Sans CJK JP"), QStringLiteral("sans-serif")},
+            families);
     mapFace(kMincho,
             {QStringLiteral("IPAMincho"), QStringLiteral("IPA明朝"), QStringLiteral("IPAPMincho"),
-             QStringLiteral("Noto Serif CJK JP"), QStringLiteral("serif")});
+             QStringLiteral("Noto Serif CJK JP"), QStringLiteral("serif")},
+            families);
 }
 
 } // namespace platform
