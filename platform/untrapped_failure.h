@@ -2,6 +2,8 @@
 
 #include "runtime_error.h"
 
+#include <QObject>
+
 #include <exception>
 
 namespace platform {
@@ -27,6 +29,14 @@ void runHandler(Handler &&handler) noexcept
     } catch (const std::exception &error) {
         reportUntrappedFailure(RuntimeError(ErrorNumber::Internal, QString::fromUtf8(error.what())));
     }
+}
+
+// Runs `handler` as an event handler (see runHandler) each time `sender`
+// emits `signal`, for as long as the sender lives.
+template <class Sender, class Signal, class Handler>
+void onEvent(Sender *sender, Signal signal, Handler handler)
+{
+    QObject::connect(sender, signal, sender, [handler = std::move(handler)] { runHandler(handler); });
 }
 
 } // namespace platform

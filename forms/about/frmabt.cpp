@@ -185,11 +185,9 @@ QWidget *frmabt::createWindow()
     scubaPage->raise();
     ok->setFocus();
 
-    QObject::connect(ok, &QPushButton::clicked, window, [this] { platform::runHandler([this] { cmdOK_Click(); }); });
-    QObject::connect(authorHome, &QPushButton::clicked, window,
-                     [this] { platform::runHandler([this] { Command1_Click(); }); });
-    QObject::connect(scubaPage, &QPushButton::clicked, window,
-                     [this] { platform::runHandler([this] { Command2_Click(); }); });
+    platform::onEvent(ok, &QPushButton::clicked, [this] { cmdOK_Click(); });
+    platform::onEvent(authorHome, &QPushButton::clicked, [this] { Command1_Click(); });
+    platform::onEvent(scubaPage, &QPushButton::clicked, [this] { Command2_Click(); });
     return window;
 }
 

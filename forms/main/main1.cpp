@@ -65,8 +65,8 @@ QWidget *main1::createWindow()
     window->setQueryUnload([this](int &cancel, int unloadMode) { Form_QueryUnload(cancel, unloadMode); });
 
     auto onClick = [&](const char *button, void (main1::*handler)()) {
-        QObject::connect(child<QPushButton>(window, button), &QPushButton::clicked, window,
-                         [this, handler] { platform::runHandler([&] { (this->*handler)(); }); });
+        platform::onEvent(child<QPushButton>(window, button), &QPushButton::clicked,
+                          [this, handler] { (this->*handler)(); });
     };
     onClick("Command1", &main1::Command1_Click);
     onClick("Command2", &main1::Command2_Click);
@@ -93,8 +93,7 @@ QWidget *main1::createWindow()
     onKeyPress("Text5", &main1::Text5_KeyPress);
 
     auto onMenu = [&](const char *item, void (main1::*handler)()) {
-        QObject::connect(child<QAction>(window, item), &QAction::triggered, window,
-                         [this, handler] { platform::runHandler([&] { (this->*handler)(); }); });
+        platform::onEvent(child<QAction>(window, item), &QAction::triggered, [this, handler] { (this->*handler)(); });
     };
     onMenu("hhelp", &main1::hhelp_Click);
     onMenu("eend", &main1::eend_Click);
