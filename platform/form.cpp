@@ -22,6 +22,10 @@ void Form::load()
 void Form::show()
 {
     load();
+    // A window manager may minimise even a window that offers no button for
+    // it, and a window without a taskbar entry has no other way back.
+    if (window_->isMinimized())
+        window_->setWindowState((window_->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     window_->show();
     window_->raise();
     window_->activateWindow();

@@ -23,7 +23,8 @@ public:
     // Builds the window and runs Form_Load, unless already loaded.
     void load();
     // Loads if needed, then shows the window modeless and without an owner.
-    // Showing a form that is already shown only raises it.
+    // Showing a form that is already shown restores it if minimised, raises
+    // it and activates it.
     void show();
     // Closes and destroys the window without asking it; the object stays.
     void unload();

@@ -6,6 +6,7 @@
 #include "app/form_slots.h"
 #include "platform/layout.h"
 #include "platform/untrapped_failure.h"
+#include "platform/window_fit.h"
 
 #include <QDialog>
 #include <QKeyEvent>
@@ -13,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace forms {
 
@@ -31,7 +33,7 @@ using platform::twipRect;
 
 class AboutWindow final : public QDialog {
 public:
-    AboutWindow() = default;
+    explicit AboutWindow(const QRect &place) : place_(place) {}
     void setCancelButton(QPushButton *button) { cancel_ = button; }
 
 protected:
@@ -46,8 +48,40 @@ protected:
         QDialog::keyPressEvent(event);
     }
 
+    // Placed on its first showing, when the window system may already know
+    // the frame it adds.
+    void showEvent(QShowEvent *event) override
+    {
+        if (!placed_) {
+            platform::placeOnScreen(this, place_);
+            placed_ = true;
+        }
+        QDialog::showEvent(event);
+    }
+
 private:
     QPointer<QPushButton> cancel_;
+    QRect place_;
+    bool placed_ = false;
+};
+
+// A multi-line box in a dialog with a default button: Enter is the dialog's,
+// which presses that button, and Ctrl+Enter starts a new line.
+class ContactText final : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+            QPlainTextEdit::keyPressEvent(event);
+        } else if (event->modifiers() & Qt::ControlModifier) {
+            insertPlainText(QStringLiteral("\n"));
+        } else {
+            event->ignore(); // on to the dialog
+        }
+    }
 };
 
 QLabel *addLabel(QWidget *parent, const char *name, const QRect &geometry, const QFont &font, const QString &text = {})
@@ -64,11 +98,10 @@ QLabel *addLabel(QWidget *parent, const char *name, const QRect &geometry, const
     return label;
 }
 
+// A text colour the layout fixes, drawn on the box's background.
 void setTextColour(QWidget *widget, const QColor &colour)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
+    platform::keepFixedColourLegible(widget, QPalette::WindowText, colour, QPalette::Window);
 }
 
 QPushButton *addButton(QWidget *parent, const char *name, const QRect &geometry, const QString &text)
@@ -97,7 +130,9 @@ QLabel *addPicture(QWidget *parent, const char *name, const QRect &geometry, con
 
 QWidget *frmabt::createWindow()
 {
-    auto *window = new AboutWindow;
+    // A fixed place, not centred: the client area's top-left corner.
+    const QRect client = twipRect(2340, 1935, 5835, 7170);
+    auto *window = new AboutWindow(client);
     window->setObjectName(QStringLiteral("frmabt"));
     window->setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
     // A tool window has no owner here yet stays out of the taskbar; the hints
@@ -107,8 +142,6 @@ QWidget *frmabt::createWindow()
     window->setWindowIcon(QIcon(QStringLiteral(":/icons/sorvane.ico")));
     // The layout stores no font for the box: Japanese Windows' dialog default.
     window->setFont(layoutFont(kPGothic, 9, false));
-    // A fixed place, not centred: the client area's top-left corner.
-    const QRect client = twipRect(2340, 1935, 5835, 7170);
     window->setGeometry(client);
     window->setFixedSize(client.size());
 
@@ -133,7 +166,7 @@ QWidget *frmabt::createWindow()
     setTextColour(title, QColor(0, 0, 0));
     addLabel(window, "lblVersion", twipRect(960, 840, 4605, 225), layoutFont(kMincho, 9.75, false));
 
-    auto *contact = new QPlainTextEdit(window);
+    auto *contact = new ContactText(window);
     contact->setObjectName(QStringLiteral("Text1"));
     contact->setGeometry(twipRect(240, 1680, 5415, 855));
     contact->setFont(layoutFont(kMincho, 8.25, false));
@@ -172,9 +205,7 @@ QWidget *frmabt::createWindow()
     const int left = platform::twipsToPixels(120);
     line->setGeometry(left, platform::twipsToPixels(1560), platform::twipsToPixels(5684) - left, 1);
     line->setAutoFillBackground(true);
-    QPalette grey = line->palette();
-    grey.setColor(QPalette::Window, QColor(128, 128, 128));
-    line->setPalette(grey);
+    platform::keepFixedColourLegible(line, QPalette::Window, QColor(128, 128, 128), QPalette::Window);
 
     QWidget::setTabOrder(ok, contact);
     QWidget::setTabOrder(contact, authorHome);

@@ -5,6 +5,7 @@
 #include "platform/layout.h"
 #include "platform/tab_control.h"
 #include "platform/untrapped_failure.h"
+#include "platform/window_fit.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -234,11 +235,6 @@ QWidget *makeLabel(const Control &entry)
     label->setForegroundRole(QPalette::ButtonText);
     label->setBackgroundRole(QPalette::Button);
     label->setAutoFillBackground(!(entry.look & Transparent));
-    if (entry.look & Red) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::ButtonText, QColor(255, 0, 0));
-        label->setPalette(palette);
-    }
     return label;
 }
 
@@ -369,6 +365,9 @@ Main1Window *buildMain1Window()
         if (entry.font)
             control->setFont(fontOf(*entry.font));
         control->setParent(tabs);
+        // Red on the tab control's button face, where that stays legible.
+        if (entry.look & Red)
+            platform::keepFixedColourLegible(control, QPalette::ButtonText, QColor(255, 0, 0), QPalette::Button);
         control->setGeometry(platform::twipRect(entry.left, entry.top, entry.width, entry.height));
         tabs->addControl(tab, control);
         if (control->focusPolicy() != Qt::NoFocus)

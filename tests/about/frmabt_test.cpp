@@ -121,13 +121,16 @@ TEST_F(AboutBoxTest, EscAnywhereEnterOnOkAndTheCloseBoxUnloadIt)
         const char *what;
         const char *focus;
         Qt::Key key; // Key_unknown: the close box
+        Qt::KeyboardModifiers modifiers = Qt::NoModifier;
     };
     const Row rows[] = {
         {"Esc on OK", "cmdOK", Qt::Key_Escape},
         {"Esc in the contact text", "Text1", Qt::Key_Escape},
         {"Esc on the page button", "Command2", Qt::Key_Escape},
         {"Enter on OK", "cmdOK", Qt::Key_Return},
-        {"keypad Enter on OK", "cmdOK", Qt::Key_Enter},
+        {"keypad Enter on OK", "cmdOK", Qt::Key_Enter, Qt::KeypadModifier},
+        {"Enter in the contact text", "Text1", Qt::Key_Return},
+        {"keypad Enter in the contact text", "Text1", Qt::Key_Enter, Qt::KeypadModifier},
         {"close box", "Text1", Qt::Key_unknown},
     };
     for (const Row &row : rows) {
@@ -137,7 +140,7 @@ TEST_F(AboutBoxTest, EscAnywhereEnterOnOkAndTheCloseBoxUnloadIt)
         if (row.key == Qt::Key_unknown)
             about().window()->close();
         else
-            QTest::keyClick(focus, row.key);
+            QTest::keyClick(focus, row.key, row.modifiers);
         finishEvents();
         EXPECT_FALSE(about().isLoaded()) << row.what;
         EXPECT_EQ(aboutWindowsAlive(), 0) << row.what;
@@ -145,10 +148,18 @@ TEST_F(AboutBoxTest, EscAnywhereEnterOnOkAndTheCloseBoxUnloadIt)
     EXPECT_TRUE(boxes_.requests().empty());
 }
 
-TEST_F(AboutBoxTest, EnterInTheContactTextDoesNotCloseIt)
+TEST_F(AboutBoxTest, CtrlEnterInTheContactTextStartsANewLine)
 {
-    QTest::keyClick(control("Text1"), Qt::Key_Return);
+    auto *contact = control<QPlainTextEdit>("Text1");
+    contact->setFocus();
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        contact->moveCursor(QTextCursor::End);
+        QTest::keyClick(contact, key,
+                        Qt::ControlModifier | (key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier));
+        QTest::keyClicks(contact, QStringLiteral("x"));
+    }
     EXPECT_TRUE(about().isLoaded());
+    EXPECT_EQ(about().controls().text(u"Text1"), kContact + QStringLiteral("\r\nx\r\nx"));
 }
 
 TEST_F(AboutBoxTest, OneWindowHoweverOftenItIsShown)

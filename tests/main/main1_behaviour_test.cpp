@@ -228,6 +228,24 @@ TEST_F(Main1Behaviour, HelpTwiceLeavesOneAboutBoxBesideAUsableMainWindow)
     EXPECT_EQ(text("Text1"), QStringLiteral("7"));
 }
 
+TEST_F(Main1Behaviour, HelpRestoresRaisesAndActivatesAMinimisedAboutBox)
+{
+    auto *help = window->findChild<QAction *>(QStringLiteral("hhelp"));
+    help->trigger();
+    QWidget *about = app::instance<forms::frmabt>().window();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(about));
+    about->showMinimized();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ASSERT_TRUE(about->isMinimized());
+
+    help->trigger();
+    EXPECT_EQ(app::instance<forms::frmabt>().window(), about);
+    EXPECT_FALSE(about->isMinimized());
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(about));
+}
+
 TEST_F(Main1Behaviour, ClosingTheMainWindowTakesTheAboutBoxWithIt)
 {
     for (bool aboutOpen : {true, false}) {

@@ -1,0 +1,113 @@
+#include "main1_fixture.h"
+
+#include "platform/window_fit.h"
+
+#include <QHash>
+#include <QImage>
+
+#include <algorithm>
+
+namespace {
+
+// The contrast of a label's first line as drawn in its window: the commonest
+// colour there is the background, the one standing out most from it the text.
+double drawnContrast(QLabel *label)
+{
+    QWidget *window = label->window();
+    const QRect contents = label->contentsRect();
+    const QFontMetrics metrics(label->font());
+    const QString firstLine = label->text().section(u'\n', 0, 0).remove(u'\r');
+    const QSize size(std::min(metrics.horizontalAdvance(firstLine), contents.width()),
+                     std::min(metrics.height(), contents.height()));
+    const QImage image = window->grab(QRect(label->mapTo(window, contents.topLeft()), size)).toImage();
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    const QColor background(std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
+                                return a.second < b.second;
+                            })->first);
+    double most = 1;
+    for (auto it = counts.keyBegin(); it != counts.keyEnd(); ++it)
+        most = std::max(most, platform::contrastRatio(background, QColor(*it)));
+    return most;
+}
+
+QPalette darkPalette(int grey)
+{
+    // Light text on a dark window and buttons, black boxes.
+    return QPalette(QColor(grey, grey, grey), QColor(grey, grey, grey));
+}
+
+class Legibility : public Main1Test {
+protected:
+    void TearDown() override
+    {
+        QApplication::setPalette(light_);
+        Main1Test::TearDown();
+    }
+
+    // Every label showing text in both windows, on each tab of main1.
+    static void expectEveryLabelLegible(const std::string &where)
+    {
+        int checked = 0;
+        auto check = [&](QLabel *label) {
+            if (!label->isVisible() || label->text().isEmpty())
+                return;
+            EXPECT_GE(drawnContrast(label), platform::kLegibleContrast)
+                << where << ": " << label->objectName().toStdString();
+            ++checked;
+        };
+        QWidget *main = app::instance<forms::main1>().window();
+        for (int tab : {0, 1}) {
+            main->findChild<platform::TabControl *>(QStringLiteral("SSTab1"))->setTab(tab);
+            for (QLabel *label : main->findChildren<QLabel *>())
+                check(label);
+        }
+        for (QLabel *label : app::instance<forms::frmabt>().window()->findChildren<QLabel *>())
+            check(label);
+        EXPECT_EQ(checked, 8 + 5 + 6) << where;
+    }
+
+    const QPalette light_ = QApplication::palette();
+};
+
+TEST_F(Legibility, EveryLabelOfBothWindowsStandsOutOnLightAndDarkPalettes)
+{
+    const struct {
+        const char *what;
+        QPalette palette;
+        bool keepsRed;   // Label9, Label12 and the About box's Label1
+        bool keepsBlack; // lblTitle and lblDescription
+    } rows[] = {
+        {"light", light_, true, true},
+        {"dark grey", darkPalette(53), true, false},
+        {"medium dark grey", darkPalette(85), false, false},
+    };
+    for (const auto &row : rows) {
+        for (bool whileOpen : {false, true}) {
+            const std::string where = std::string(row.what) + (whileOpen ? ", changed while open" : ", set first");
+            unloadAll();
+            QApplication::setPalette(whileOpen ? light_ : row.palette);
+            app::instance<forms::main1>().show();
+            app::instance<forms::frmabt>().show();
+            QApplication::setPalette(row.palette);
+            QCoreApplication::processEvents(); // as the program's event loop does
+
+            expectEveryLabelLegible(where);
+            QWidget *main = app::instance<forms::main1>().window();
+            QWidget *about = app::instance<forms::frmabt>().window();
+            for (QWidget *red : {main->findChild<QWidget *>(QStringLiteral("Label9")),
+                                 main->findChild<QWidget *>(QStringLiteral("Label12")),
+                                 about->findChild<QWidget *>(QStringLiteral("Label1"))})
+                EXPECT_EQ(red->palette().color(red->foregroundRole()) == QColor(255, 0, 0), row.keepsRed)
+                    << where << ": " << red->objectName().toStdString();
+            for (QWidget *black : {about->findChild<QWidget *>(QStringLiteral("lblTitle")),
+                                   about->findChild<QWidget *>(QStringLiteral("lblDescription"))})
+                EXPECT_EQ(black->palette().color(QPalette::WindowText) == QColor(0, 0, 0), row.keepsBlack)
+                    << where << ": " << black->objectName().toStdString();
+        }
+    }
+}
+
+} // namespace
