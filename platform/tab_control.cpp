@@ -2,6 +2,9 @@
 
 #include "runtime_error.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionTab>
@@ -11,8 +14,148 @@
 
 namespace platform {
 
+namespace {
+
+// A screen reader sees the tab control as Qt shows its own tab bars: a page-tab
+// list whose first children are its page tabs, one per header, followed by the
+// controls of both tabs (those of the other tab marked invisible). A page tab
+// carries its caption, its header's place on the screen and whether it is the
+// selected one; pressing it selects its tab.
+class PageTab final : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    PageTab(TabControl *tabs, int tab) : tabs_(tabs), tab_(tab) {}
+
+    int tab() const { return tab_; }
+    const TabControl *tabs() const { return tabs_; }
+
+    bool isValid() const override { return tabs_ && tab_ < tabs_->count(); }
+    QObject *object() const override { return nullptr; }
+    QAccessible::Role role() const override { return QAccessible::PageTab; }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        if (!isValid()) {
+            state.invalid = true;
+            return state;
+        }
+        state = parent()->state();
+        state.selectable = true;
+        state.selected = tab_ == tabs_->tab();
+        state.focused = state.selected && tabs_->hasFocus();
+        return state;
+    }
+
+    QRect rect() const override
+    {
+        if (!isValid())
+            return {};
+        const QRect header = tabs_->headerRect(tab_);
+        return {tabs_->mapToGlobal(header.topLeft()), header.size()};
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        return isValid() && kind == QAccessible::Name ? tabs_->caption(tab_) : QString();
+    }
+    void setText(QAccessible::Text, const QString &) override {}
+
+    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(tabs_.data()); }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface *>(this) : nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (isValid() && action == pressAction())
+            tabs_->setTab(tab_);
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+private:
+    QPointer<TabControl> tabs_;
+    int tab_;
+};
+
+class PageTabList final : public QAccessibleWidget {
+public:
+    explicit PageTabList(TabControl *tabs) : QAccessibleWidget(tabs, QAccessible::PageTabList) {}
+    ~PageTabList() override
+    {
+        for (const QAccessible::Id id : std::as_const(pageTabs_))
+            QAccessible::deleteAccessibleInterface(id);
+    }
+    PageTabList(const PageTabList &) = delete;
+    PageTabList &operator=(const PageTabList &) = delete;
+
+    int childCount() const override { return tabs()->count() + QAccessibleWidget::childCount(); }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        if (index < 0)
+            return nullptr;
+        if (index >= tabs()->count())
+            return QAccessibleWidget::child(index - tabs()->count());
+        if (const QAccessible::Id id = pageTabs_.value(index))
+            return QAccessible::accessibleInterface(id);
+        auto *pageTab = new PageTab(tabs(), index);
+        pageTabs_.insert(index, QAccessible::registerAccessibleInterface(pageTab));
+        return pageTab;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (const auto *pageTab = dynamic_cast<const PageTab *>(child))
+            return pageTab->tabs() == tabs() ? pageTab->tab() : -1;
+        const int index = QAccessibleWidget::indexOfChild(child);
+        return index < 0 ? -1 : tabs()->count() + index;
+    }
+
+    QAccessibleInterface *focusChild() const override
+    {
+        if (tabs()->hasFocus())
+            return child(tabs()->tab());
+        return QAccessibleWidget::focusChild();
+    }
+
+    // Named after the selected tab, as Qt names its tab bars.
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && tabs()->accessibleName().isEmpty())
+            return tabs()->caption(tabs()->tab());
+        return QAccessibleWidget::text(kind);
+    }
+
+private:
+    TabControl *tabs() const { return static_cast<TabControl *>(widget()); }
+
+    mutable QHash<int, QAccessible::Id> pageTabs_;
+};
+
+QAccessibleInterface *tabControlAccessible(const QString &, QObject *object)
+{
+    if (auto *tabs = dynamic_cast<TabControl *>(object))
+        return new PageTabList(tabs);
+    return nullptr;
+}
+
+} // namespace
+
 TabControl::TabControl(QWidget *parent) : QWidget(parent)
 {
+    // Once: the factory serves every tab control.
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(&tabControlAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+
     // A tab stop for the keyboard; a click takes the focus only on a header.
     setFocusPolicy(Qt::TabFocus);
     setAutoFillBackground(true);
@@ -48,7 +191,8 @@ QRect TabControl::headerRect(int tab) const
 {
     if (tab < 0 || tab >= count())
         return {};
-    // The headers share the full width in one row, as the original's did.
+    // The headers share the full width in one row: each is as wide as the
+    // others, whatever its caption.
     const int left = width() * tab / count();
     const int right = width() * (tab + 1) / count();
     return QRect(left, 0, right - left, headerHeight_);
@@ -88,6 +232,19 @@ void TabControl::setTab(int tab)
             control->hide();
     current_ = tab;
     update();
+
+    // Tell assistive technology which page tab is now selected and, with the
+    // focus here, focused; the index is the page tab's among the children.
+    if (QAccessible::isActive()) {
+        if (hasFocus()) {
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(tab);
+            QAccessible::updateAccessibility(&focus);
+        }
+        QAccessibleEvent selection(this, QAccessible::Selection);
+        selection.setChild(tab);
+        QAccessible::updateAccessibility(&selection);
+    }
 }
 
 void TabControl::step(int by)

@@ -18,6 +18,9 @@ namespace platform {
 // The tab control is itself a tab stop. With the focus on it, Left and Right
 // select the neighbouring tab; Ctrl+Tab and Ctrl+Shift+Tab (or Ctrl+PgDown and
 // Ctrl+PgUp) do so from any of its controls. Clicking a header selects its tab.
+//
+// Screen readers see it as a page-tab list with one page tab per header, told
+// of each change of the selected tab.
 class TabControl final : public QWidget {
 public:
     explicit TabControl(QWidget *parent = nullptr);

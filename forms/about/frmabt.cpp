@@ -25,6 +25,7 @@ namespace {
 constexpr QStringView kExeName = u"sorvane";
 constexpr QStringView kVersion = u"1.02";
 constexpr QStringView kVersionDate = u"2003/05/03";
+constexpr QStringView kDescription = u"毎分呼吸量調査ツール";
 
 using platform::kMincho;
 using platform::kPGothic;
@@ -162,6 +163,8 @@ QWidget *frmabt::createWindow()
     QLabel *description =
         addLabel(window, "lblDescription", twipRect(960, 1200, 4605, 285), layoutFont(kMincho, 9.75, false));
     setTextColour(description, QColor(0, 0, 0));
+    // The caption ends in a line break, which a screen reader would read out.
+    description->setAccessibleName(kDescription.toString());
     QLabel *title = addLabel(window, "lblTitle", twipRect(960, 120, 4605, 345), layoutFont(kMincho, 12, false));
     setTextColour(title, QColor(0, 0, 0));
     addLabel(window, "lblVersion", twipRect(960, 840, 4605, 225), layoutFont(kMincho, 9.75, false));
@@ -178,6 +181,7 @@ QWidget *frmabt::createWindow()
     contact->document()->setDocumentMargin(1);
     // Tab leaves the box as it does in every other control of the box.
     contact->setTabChangesFocus(true);
+    contact->setAccessibleName(QStringLiteral("作者の連絡先"));
 
     addLabel(window, "exename", twipRect(960, 480, 4575, 255), layoutFont(kMincho, 9.75, false));
     QPushButton *authorHome = addButton(window, "Command1", twipRect(4920, 120, 735, 375), QStringLiteral("作者HP"));
@@ -228,7 +232,7 @@ void frmabt::Form_Load()
     platform::FormAccess &form = controls();
     form.setCaption(u"lblTitle", QStringLiteral("Ｓｏｒｖａｎｅ"));
     form.setCaption(u"exename", u'(' + kExeName.toString() + QStringLiteral(".exe)"));
-    form.setCaption(u"lblDescription", QStringLiteral("毎分呼吸量調査ツール") + crlf);
+    form.setCaption(u"lblDescription", kDescription.toString() + crlf);
     form.setText(u"Text1",
                  QStringLiteral("作者ホームページ：") + crlf + pages::kAuthorHomeShown.toString() + crlf
                      + QStringLiteral("Eメール：") + crlf + pages::kAuthorMail.toString());

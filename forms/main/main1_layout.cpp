@@ -271,10 +271,30 @@ QWidget *makeButton(const Control &entry)
     return button;
 }
 
+// The wheel steps through a combo box's list only while the box has the
+// focus: turned over another box on its way, it must neither change that
+// box's value nor take the focus there (which a wheel-focus policy would do
+// before the box sees the wheel). The ignored wheel goes on to the parent.
+class WheelOnlyWhenFocused final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Wheel || static_cast<QWidget *>(watched)->hasFocus())
+            return false;
+        event->ignore();
+        return true;
+    }
+};
+
 QWidget *makeComboBox(const Control &entry)
 {
     auto *combo = new QComboBox;
     combo->setEditable(true);
+    combo->setFocusPolicy(Qt::StrongFocus);
+    combo->installEventFilter(new WheelOnlyWhenFocused(combo));
     combo->setInsertPolicy(QComboBox::NoInsert);
     // A typed "3" must stay "3", not be completed to "30" from the list.
     combo->setCompleter(nullptr);

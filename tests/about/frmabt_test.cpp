@@ -277,6 +277,18 @@ TEST_F(AboutBoxTest, PicturesAreNamedAndDescribedForScreenReaders)
     }
 }
 
+TEST_F(AboutBoxTest, EveryTextAndButtonHasANameWithoutALineBreak)
+{
+    for (QWidget *widget : about().window()->findChildren<QWidget *>()) {
+        if (!qobject_cast<QLabel *>(widget) && !qobject_cast<QPushButton *>(widget)
+            && !qobject_cast<QPlainTextEdit *>(widget))
+            continue;
+        const QString name = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty()) << widget->objectName().toStdString();
+        EXPECT_EQ(name, name.trimmed()) << widget->objectName().toStdString();
+    }
+}
+
 class AboutBoxAnsweredYes : public AboutBoxTest {
 protected:
     AboutBoxAnsweredYes() : AboutBoxTest({MessageAnswer::Yes}) {}

@@ -2,6 +2,13 @@
 
 #include <QAccessible>
 #include <QKeySequence>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+#include <functional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -92,5 +99,114 @@ TEST_F(Main1Test, AResultBoxIsNamedByItsCaptionAndStillReadsOutItsNumber)
         EXPECT_EQ(spoken(box, QAccessible::Description), QStringLiteral("13.3")) << row.box;
         box->clear();
         EXPECT_EQ(spoken(box, QAccessible::Value), QString()) << row.box;
+    }
+}
+
+TEST_F(Main1Test, TheTabControlIsAPageTabListOfItsHeaders)
+{
+    const QString captions[] = {QStringLiteral("通常エアー"), QStringLiteral("ナイトロックス空気換算深度")};
+    const QRect headers[] = {{0, 0, 200, 20}, {200, 0, 201, 20}}; // on the tab control
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(tabs);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::PageTabList);
+    for (int selected : {0, 1}) {
+        tabs->setTab(selected);
+        tabs->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(list->text(QAccessible::Name), captions[selected]);
+        for (int tab : {0, 1}) {
+            QAccessibleInterface *pageTab = list->child(tab);
+            ASSERT_NE(pageTab, nullptr) << tab;
+            EXPECT_EQ(pageTab->role(), QAccessible::PageTab) << tab;
+            EXPECT_EQ(pageTab->text(QAccessible::Name), captions[tab]) << tab;
+            EXPECT_EQ(pageTab->rect(), headers[tab].translated(tabs->mapToGlobal(QPoint(0, 0)))) << tab;
+            EXPECT_EQ(pageTab->state().selected, tab == selected) << tab;
+            EXPECT_EQ(pageTab->state().focused, tab == selected) << tab;
+            EXPECT_EQ(pageTab->parent(), list) << tab;
+            EXPECT_EQ(list->indexOfChild(pageTab), tab) << tab;
+            EXPECT_EQ(list->childAt(pageTab->rect().center().x(), pageTab->rect().center().y()), pageTab) << tab;
+        }
+        EXPECT_EQ(list->focusChild(), list->child(selected));
+    }
+    // The controls stay children of the list, after the page tabs.
+    QAccessibleInterface *box = QAccessible::queryAccessibleInterface(named("Text1"));
+    const int index = list->indexOfChild(box);
+    EXPECT_GE(index, 2);
+    EXPECT_EQ(list->child(index), box);
+    EXPECT_EQ(box->parent(), list);
+
+    // Pressing a page tab selects its tab.
+    list->child(0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(tabs->tab(), 0);
+}
+
+namespace {
+
+// The page-tab events that reach assistive technology, as the type and the
+// page tab's name.
+std::vector<std::pair<QAccessible::Event, QString>> pageTabEvents;
+
+void recordPageTabEvent(QAccessibleEvent *event)
+{
+    QAccessibleInterface *target = event->accessibleInterface();
+    if (target && target->role() == QAccessible::PageTab)
+        pageTabEvents.emplace_back(event->type(), target->text(QAccessible::Name));
+}
+
+// Events reach the recorder only while assistive technology is listening, as
+// it is on a desktop with a screen reader running.
+class ScreenReaderListening {
+public:
+    ScreenReaderListening()
+    {
+        QAccessible::installUpdateHandler(&recordPageTabEvent);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    }
+    ~ScreenReaderListening()
+    {
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+        QAccessible::installUpdateHandler(nullptr);
+    }
+    ScreenReaderListening(const ScreenReaderListening &) = delete;
+    ScreenReaderListening &operator=(const ScreenReaderListening &) = delete;
+};
+
+} // namespace
+
+TEST_F(Main1Test, SwitchingTabsIsToldToAssistiveTechnology)
+{
+    const ScreenReaderListening listening;
+    const QString nitrox = QStringLiteral("ナイトロックス空気換算深度");
+    const struct {
+        const char *what;
+        std::function<void()> act;
+        std::vector<std::pair<QAccessible::Event, QString>> events;
+    } rows[] = {
+        {"Right on the headers",
+         [&] {
+             tabs->setFocus();
+             QTest::keyClick(tabs, Qt::Key_Right);
+         },
+         {{QAccessible::Focus, nitrox}, {QAccessible::Selection, nitrox}}},
+        {"click on a header",
+         [&] { QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->headerRect(1).center()); },
+         {{QAccessible::Focus, nitrox}, {QAccessible::Selection, nitrox}}},
+        {"Ctrl+Tab in a box",
+         [&] {
+             named("Text1")->setFocus();
+             QTest::keyClick(named("Text1"), Qt::Key_Tab, Qt::ControlModifier);
+         },
+         {{QAccessible::Focus, nitrox}, {QAccessible::Selection, nitrox}}},
+        {"selected by code, the focus elsewhere",
+         [&] {
+             window->setFocus();
+             tabs->setTab(1);
+         },
+         {{QAccessible::Selection, nitrox}}},
+    };
+    for (const auto &row : rows) {
+        tabs->setTab(0);
+        pageTabEvents.clear();
+        row.act();
+        EXPECT_EQ(pageTabEvents, row.events) << row.what;
     }
 }

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
 
 class Main1Behaviour : public Main1Test {
 protected:
@@ -207,6 +208,33 @@ TEST_F(Main1Behaviour, SwitchingTabsKeepsWhatEachTabShows)
     EXPECT_EQ(text("Text1"), QStringLiteral("180"));
     // The focus does not stay on a control that went out of sight.
     EXPECT_EQ(focusedControl(), QStringLiteral("SSTab1"));
+}
+
+TEST_F(Main1Behaviour, TheWheelStepsOnlyTheFocusedComboBox)
+{
+    const struct {
+        const char *under; // the combo box under the pointer
+        const char *focus;
+        const char16_t *before;
+        const char16_t *after;
+    } rows[] = {
+        {"Combo1", "Command4", u"32", u"32"},
+        {"Combo1", "Combo2", u"32", u"32"},
+        {"Combo1", "Combo1", u"32", u"33"},
+        {"Combo2", "Combo2", u"30", u"33"},
+    };
+    clickHeader(1);
+    for (const auto &row : rows) {
+        auto *combo = named<QComboBox>(row.under);
+        combo->setCurrentIndex(combo->findText(QString::fromUtf16(row.before)));
+        named(row.focus)->setFocus();
+        // One step down, as the window system delivers it, over the text.
+        const QPoint at = combo->mapTo(window, combo->rect().center());
+        QWindowSystemInterface::handleWheelEvent(window->windowHandle(), at, window->mapToGlobal(at), {}, {0, -120});
+        QWindowSystemInterface::flushWindowSystemEvents();
+        EXPECT_EQ(text(row.under), QString::fromUtf16(row.after)) << row.under << " with the focus on " << row.focus;
+        EXPECT_EQ(focusedControl(), QString::fromLatin1(row.focus)) << row.under << " with the focus on " << row.focus;
+    }
 }
 
 TEST_F(Main1Behaviour, HelpTwiceLeavesOneAboutBoxBesideAUsableMainWindow)
