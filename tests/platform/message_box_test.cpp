@@ -96,7 +96,7 @@ TEST(UntrappedFailure, IsReportedAndTheHandlerStopsWhereItFailed)
     };
     const Row rows[] = {
         {"runtime error", [] { throw platform::RuntimeError(platform::ErrorNumber::CannotCreateObject); },
-         QStringLiteral("実行時エラー '429':\n\nActiveX コンポーネントはオブジェクトを作成できません。")},
+         QStringLiteral("実行時エラー '429':\n\nブラウザーを起動できませんでした。")},
         {"other exception", [] { throw std::runtime_error("boom"); }, QStringLiteral("実行時エラー '51':\n\nboom")},
     };
     for (const Row &row : rows) {
