@@ -185,12 +185,13 @@ std::u16string formatSingle(float value, int decimals)
         shown = std::to_string(head / unit + (2 * (head % unit) >= unit ? 1 : 0));
     }
     shown.erase(0, std::min(shown.find_first_not_of('0'), shown.size()));
-    const bool zero = shown.empty();
     if (shown.size() < static_cast<std::size_t>(decimals) + 1)
         shown.insert(0, static_cast<std::size_t>(decimals) + 1 - shown.size(), '0');
     if (decimals > 0)
         shown.insert(shown.size() - static_cast<std::size_t>(decimals), 1, '.');
-    if (std::signbit(value) && !zero)
+    // A negative value keeps its sign even when it rounds to zero; n is empty
+    // only for an exact zero, which has none.
+    if (std::signbit(value) && !n.empty())
         shown.insert(0, 1, '-');
     return std::u16string(shown.begin(), shown.end());
 }

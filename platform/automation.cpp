@@ -1,8 +1,16 @@
 #include "automation.h"
 
+#include "message_box.h"
 #include "runtime_error.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+#if defined(Q_OS_UNIX)
+#include <unistd.h>
+#endif
 
 namespace platform {
 
@@ -13,10 +21,10 @@ bool sameName(QStringView a, QStringView b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// Stands in for the browser the program was written for. It cannot be a
-// window of its own here, so it hands the page to the user's default browser
-// when it is made visible, and again whenever it is sent to another page while
-// visible, as a visible browser window would show it.
+// The browser object. It has no window of its own, so it hands the page to
+// the user's default browser when it is made visible, and again whenever it is
+// sent to another page while visible, as a visible browser window would show
+// it.
 class BrowserObject final : public AutomationObject {
 public:
     QVariant call(QStringView member, const QVariantList &arguments) override
@@ -120,9 +128,88 @@ std::unique_ptr<AutomationObject> createObject(QStringView className)
     return ServiceSlot<AutomationClasses>::get().create(className);
 }
 
+namespace {
+
+int xdgOpenRuns = 0;
+
+// The xdg-open that Qt's desktop services would hand a page to, or empty
+// where they open pages another way (see QtDesktop).
+QString xdgOpenProgram()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+    if (QFileInfo::exists(QStringLiteral("/.flatpak-info")) || qEnvironmentVariableIsSet("SNAP"))
+        return {};
+    return QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+#else
+    return {};
+#endif
+}
+
+void reportPageNotOpened(const QString &address) noexcept
+{
+    try {
+        MessageRequest request{QStringLiteral("ページをブラウザーで開けませんでした。\n"
+                                              "下のアドレスをコピーして、ブラウザーに貼り付けてください。\n\n%1")
+                                   .arg(address),
+                               MessageButtons::Ok,
+                               MessageIcon::Warning,
+                               {}};
+        request.selectableText = true;
+        messageBoxes().show(request);
+    } catch (...) {
+        // A report that cannot be shown must not take the program down with it.
+    }
+}
+
+// Runs xdg-open on `url` and reports a non-zero ending once it comes; false
+// when xdg-open cannot be started.
+bool openWithXdgOpen(const QString &program, const QUrl &url)
+{
+    const QString address = url.toString(QUrl::FullyEncoded);
+    // Not owned by the application: ending the program does not stop a page
+    // that is still being opened.
+    auto *process = new QProcess;
+    process->setProgram(program);
+    process->setArguments({address});
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+#if defined(Q_OS_UNIX)
+    // A session of its own, so the browser it starts outlives the program's
+    // terminal as a browser started by the desktop does.
+    process->setChildProcessModifier([] { ::setsid(); });
+#endif
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, address](int exitCode, QProcess::ExitStatus status) {
+                         if (status != QProcess::NormalExit || exitCode != 0)
+                             reportPageNotOpened(address);
+                         --xdgOpenRuns;
+                         process->deleteLater();
+                     });
+    process->start();
+    // Waits only until xdg-open has been executed or has failed to be, as
+    // long as Qt's own start of it takes; its ending comes through the event
+    // loop.
+    if (!process->waitForStarted()) {
+        delete process;
+        return false;
+    }
+    ++xdgOpenRuns;
+    return true;
+}
+
+} // namespace
+
 bool QtDesktop::openUrl(const QUrl &url)
 {
+    const QString xdgOpen = xdgOpenProgram();
+    if (!xdgOpen.isEmpty())
+        return openWithXdgOpen(xdgOpen, url);
     return QDesktopServices::openUrl(url);
+}
+
+int QtDesktop::openersRunning()
+{
+    return xdgOpenRuns;
 }
 
 bool RecordingDesktop::openUrl(const QUrl &url)

@@ -14,8 +14,8 @@
 namespace platform {
 
 // An object reached by late binding: its members are looked up by name when
-// they are used. Member names compare without regard to case, as the program's
-// original runtime compared them.
+// they are used. Member names compare without regard to case, so "Visible",
+// "visible" and "VISIBLE" name the same property.
 class AutomationObject {
 public:
     virtual ~AutomationObject() = default;
@@ -63,14 +63,27 @@ std::unique_ptr<AutomationObject> createObject(QStringView className);
 class Desktop {
 public:
     virtual ~Desktop() = default;
-    // False when the desktop could not open the page.
+    // False when the desktop could not start opening the page. A failure that
+    // shows only later is the desktop's to report.
     virtual bool openUrl(const QUrl &url) = 0;
 };
 
-// QDesktopServices::openUrl.
+// Opens pages as Qt's desktop services do, and makes sure a failure reaches
+// the user. Where those services would hand the page to xdg-open, they report
+// success once xdg-open has started, and what becomes of it is lost; so there
+// it runs xdg-open itself. Pages open through xdg-open on Linux and the other
+// Unix desktops outside a Flatpak or Snap sandbox (where Qt asks the desktop
+// portal instead: /.flatpak-info exists or SNAP is set), whenever xdg-open is
+// on PATH (Qt's first choice). It waits only for xdg-open to start, and false
+// means it could not be started; if xdg-open later ends with a non-zero
+// status, a message box, shown from the event loop once the handler that
+// opened the page has returned, gives the page's address as text to copy.
+// Everywhere else QDesktopServices::openUrl, which reports its own failures.
 class QtDesktop final : public Desktop {
 public:
     bool openUrl(const QUrl &url) override;
+    // xdg-open runs started and not yet ended.
+    static int openersRunning();
 };
 
 // Opens nothing: records each page and answers with `opens`.

@@ -45,7 +45,7 @@ QWidget *WidgetForm::find(QStringView control) const
         return root_;
     auto *widget = root_->findChild<QWidget *>(name);
     if (!widget)
-        throw RuntimeError(ErrorNumber::ObjectRequired, QStringLiteral("コントロール %1 がありません。").arg(name));
+        throw RuntimeError(ErrorNumber::ObjectRequired, QStringLiteral("画面の部品 %1 が見つかりません。").arg(name));
     return widget;
 }
 

@@ -21,6 +21,9 @@ struct MessageRequest {
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
     QString title; // empty: the default title
+    // The user can select the prompt and copy it, for a text such as an
+    // address that is meant to be used elsewhere.
+    bool selectableText = false;
 };
 
 // Modal message boxes. The program shows them only through this interface, so

@@ -84,9 +84,8 @@ QString formatSingle(float value, QStringView pattern)
     integer = firstNonZero == std::string::npos ? "0" : integer.substr(firstNonZero);
     const std::string fraction = digits.substr(static_cast<std::size_t>(pointPos));
 
-    const bool zero = digits.find_first_not_of('0') == std::string::npos;
     std::string text;
-    if (value < 0 && !zero)
+    if (value < 0) // false for -0.0f as for +0.0f
         text.push_back('-');
     text += integer;
     if (format.decimals > 0) {

@@ -20,8 +20,10 @@ inline constexpr QStringView kNotANumberText = u"非数";
 // Rounding is the one a person does by hand from the number as the program
 // shows it elsewhere: first the value's decimal form at 7 significant digits,
 // then rounded to the pattern's decimals half away from zero. So 0.525f
-// (0.52499997...) gives "0.53" and 16.25f gives "16.3". A result that rounds to
-// zero carries no minus sign.
+// (0.52499997...) gives "0.53" and 16.25f gives "16.3". A negative value keeps
+// its minus sign even when it rounds to zero (-0.04f gives "-0.0"), so the
+// result still says which way it went; only an exact zero, +0.0f or -0.0f,
+// shows without a sign.
 //
 // An unsupported pattern raises the invalid-call runtime error.
 QString formatSingle(float value, QStringView pattern);

@@ -4,27 +4,29 @@ namespace platform {
 
 QString standardDescription(ErrorNumber number)
 {
+    // What went wrong, in the words of what the user sees: boxes, tabs,
+    // numbers, the browser.
     switch (number) {
     case ErrorNumber::InvalidCall:
-        return QStringLiteral("プロシージャの呼び出し、または引数が不正です。");
+        return QStringLiteral("使えない入力欄やタブを指定したか、数値の表示形式が正しくありません。");
     case ErrorNumber::Overflow:
-        return QStringLiteral("オーバーフローしました。");
+        return QStringLiteral("数値が大きすぎて計算できません。");
     case ErrorNumber::DivisionByZero:
-        return QStringLiteral("0 で除算しました。");
+        return QStringLiteral("計算の途中で 0 で割ることになりました。");
     case ErrorNumber::ObjectRequired:
-        return QStringLiteral("オブジェクトが必要です。");
+        return QStringLiteral("画面または画面の部品が見つかりません。");
     case ErrorNumber::CannotCreateObject:
-        return QStringLiteral("ActiveX コンポーネントはオブジェクトを作成できません。");
+        return QStringLiteral("ブラウザーを起動できませんでした。");
     case ErrorNumber::UnsupportedMember:
-        return QStringLiteral("オブジェクトでサポートされていないプロパティまたはメソッドです。");
+        return QStringLiteral("ブラウザーや画面の部品が、求められた操作に対応していません。");
     case ErrorNumber::AutomationFailed:
-        return QStringLiteral("オートメーション エラーです。");
+        return QStringLiteral("ブラウザーを操作できませんでした。");
     case ErrorNumber::WrongArgumentCount:
-        return QStringLiteral("引数の数が一致していません。または不正なプロパティを指定しています。");
+        return QStringLiteral("ブラウザーに渡す値の数が正しくありません。");
     case ErrorNumber::Internal:
-        return QStringLiteral("内部エラーが発生しました。");
+        return QStringLiteral("プログラムの中で思いがけない問題が起きました。");
     }
-    return QStringLiteral("アプリケーション定義またはオブジェクト定義のエラーです。");
+    return QStringLiteral("原因のわからない問題が起きました。");
 }
 
 RuntimeError::RuntimeError(ErrorNumber number, QString description)

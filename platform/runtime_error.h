@@ -7,8 +7,9 @@
 
 namespace platform {
 
-// The numbers a user sees in a failure report. They keep the values Japanese
-// Windows users know from the forms runtime this program grew up on.
+// The numbers a user sees in a failure report, one per kind of failure. They
+// never change, so a user who reports a failure by its number names the same
+// kind of failure in every release.
 enum class ErrorNumber : int {
     InvalidCall = 5,
     Overflow = 6,
@@ -21,6 +22,8 @@ enum class ErrorNumber : int {
     Internal = 51,
 };
 
+// The description a report gives when the error brings none of its own: what
+// went wrong, in plain Japanese.
 QString standardDescription(ErrorNumber number);
 
 // A runtime error: raised by a failing runtime operation, it stops the handler

@@ -141,7 +141,7 @@ QWidget *frmabt::createWindow()
     window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowCloseButtonHint);
     window->setWindowIcon(QIcon(QStringLiteral(":/icons/sorvane.ico")));
-    // The layout stores no font for the box: Japanese Windows' dialog default.
+    // The layout stores no font for the box: the main window's default face.
     window->setFont(layoutFont(kPGothic, 9, false));
     window->setGeometry(client);
     window->setFixedSize(client.size());
@@ -177,7 +177,7 @@ QWidget *frmabt::createWindow()
     contact->setLineWidth(1);
     contact->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     contact->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // A small margin, as a Windows text box has, so the four lines fit.
+    // A margin of one pixel, so the four lines fit the box's height.
     contact->document()->setDocumentMargin(1);
     // Tab leaves the box as it does in every other control of the box.
     contact->setTabChangesFocus(true);

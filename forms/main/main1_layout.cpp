@@ -55,8 +55,8 @@ struct Font {
     bool bold;
 };
 
-// Controls that name no font of their own use the window's. The Japanese
-// Windows default suits the layout: its widths were measured in that face.
+// Controls that name no font of their own use the window's, the face the
+// layout's widths were measured in.
 constexpr Font kWindowFont{kPGothic, 9, false};
 constexpr Font kTextBoxFont{kPGothic, 12, false};
 constexpr Font kComboFont{kPGothic, 12, true};

@@ -4,6 +4,11 @@
 #include "platform/message_box.h"
 #include "platform/untrapped_failure.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -115,5 +120,61 @@ TEST(WebPageOpenerFailure, IsAnUntrappedFailureAndTheProgramGoesOn)
         EXPECT_TRUE(nextEventRuns) << row.what;
     }
 }
+
+#if defined(Q_OS_LINUX)
+// The real desktop, with a stand-in xdg-open first on PATH that writes down
+// its arguments.
+TEST(WebPageOpenerThroughXdgOpen, AFailureIsToldAfterTheHandlerAndSuccessIsSilent)
+{
+    struct Row {
+        const char *what;
+        const char *script;
+        bool started;
+        bool reportedAtOnce; // the untrapped failure of a page that cannot be opened
+        bool reportedLater;  // the address to copy, once the handler has returned
+    };
+    const Row rows[] = {
+        {"exits 4", "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args\"\nexit 4\n", true, false, true},
+        {"exits 0", "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args\"\nexit 0\n", true, false, false},
+        {"cannot be started", "#!/nonexistent/interpreter\n", false, true, false},
+    };
+    const QByteArray path = qgetenv("PATH");
+    for (const Row &row : rows) {
+        QTemporaryDir dir;
+        QFile opener(dir.filePath(QStringLiteral("xdg-open")));
+        ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+        opener.write(row.script);
+        opener.close();
+        opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("PATH", QFile::encodeName(dir.path()) + ':' + path);
+        platform::RecordingMessageBoxes boxes({MessageAnswer::Yes});
+        platform::ServiceSlot<platform::MessageBoxes>::Override useBoxes(boxes);
+
+        platform::runHandler([] { forms::openWebPage(kPage); });
+        ASSERT_EQ(boxes.requests().size(), row.reportedAtOnce ? 2u : 1u) << row.what;
+        EXPECT_TRUE(QTest::qWaitFor([] { return platform::QtDesktop::openersRunning() == 0; }, 10000)) << row.what;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        qputenv("PATH", path);
+
+        QFile arguments(opener.fileName() + QStringLiteral(".args"));
+        EXPECT_EQ(arguments.open(QIODevice::ReadOnly), row.started) << row.what;
+        if (row.started) {
+            EXPECT_EQ(arguments.readAll(), kPage.toUtf8() + '\n') << row.what;
+        }
+        ASSERT_EQ(boxes.requests().size(), row.reportedAtOnce || row.reportedLater ? 2u : 1u) << row.what;
+        if (row.reportedAtOnce) {
+            EXPECT_EQ(boxes.requests()[1].icon, platform::MessageIcon::Critical);
+            EXPECT_TRUE(boxes.requests()[1].prompt.startsWith(QStringLiteral("実行時エラー '440'")));
+        }
+        if (row.reportedLater) {
+            const platform::MessageRequest &told = boxes.requests()[1];
+            EXPECT_EQ(told.buttons, platform::MessageButtons::Ok);
+            EXPECT_EQ(told.icon, platform::MessageIcon::Warning);
+            EXPECT_TRUE(told.selectableText);
+            EXPECT_TRUE(told.prompt.endsWith(QStringLiteral("\n\n") + kPage)) << told.prompt.toStdString();
+        }
+    }
+}
+#endif
 
 } // namespace

@@ -91,6 +91,8 @@ TEST_F(Main1Behaviour, BreathingRateRunsOnTheWindowsControls)
         {{"", "50", "10", "20", "30"}, "16.7", "Text1", "タンクの開始圧を入れてください"},
         {{"200", "50", "10", "20", "0"}, "16.7", "Text5", "水深時間を入れてください"},
         {{"200", "0", "12", "10", "40"}, "30.0", "Command2", {}},
+        // An end pressure a little above the start: rounds to zero, keeps its sign.
+        {{"200", "200.01", "10", "20", "30"}, "-0.0", "Command2", {}},
     };
     for (const Row &row : rows) {
         tabs->setFocus();
@@ -138,8 +140,11 @@ TEST_F(Main1Behaviour, EnrichedAirRunsOnTheWindowsControlsAndKeepsTheFocus)
     const Row rows[] = {
         {"32", "30", "24.4", "1.28", false},
         {"32", "28", "22.7", "1.22", false},
+        // Negative results that round to zero keep their sign.
+        {"32", "1.6", "-0.0", "0.37", false},
+        {"-0.4", "0", "2.7", "-0.00", false},
         // A runtime error before the depth result leaves both results alone.
-        {"32", "1e39", "22.7", "1.22", true},
+        {"32", "1e39", "2.7", "-0.00", true},
     };
     clickHeader(1);
     for (const Row &row : rows) {

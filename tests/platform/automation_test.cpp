@@ -91,7 +91,7 @@ TEST_F(BrowserObjectTest, ShowsItsPageOnTheDesktopWhenMadeVisible)
     auto object = browser();
     object->call(u"navigate2", {kPage});
     EXPECT_TRUE(desktop_.opened().empty()) << "nothing shows before Visible";
-    object->setProperty(u"VISIBLE", -1);   // True as the runtime passes it
+    object->setProperty(u"VISIBLE", -1);   // True as a 16-bit -1
     object->setProperty(u"Visible", true); // already visible: no second window
     const QString next = QStringLiteral("https://example.jp/next");
     object->call(u"navigate2", {next}); // a visible browser shows where it goes

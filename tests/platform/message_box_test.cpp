@@ -24,6 +24,7 @@ struct SeenBox {
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
+    Qt::TextInteractionFlags interaction;
 };
 
 SeenBox showAndPress(const MessageRequest &request, QMessageBox::StandardButton press, MessageAnswer &answer)
@@ -35,6 +36,7 @@ SeenBox showAndPress(const MessageRequest &request, QMessageBox::StandardButton 
         seen.title = box->windowTitle();
         seen.text = box->text();
         seen.icon = box->icon();
+        seen.interaction = box->textInteractionFlags();
         for (QAbstractButton *b : box->buttons())
             seen.buttons << b->text();
         box->button(press)->click();
@@ -69,6 +71,11 @@ TEST(QtMessageBoxes, ShowsJapaneseButtonsTitlesAndIcons)
         EXPECT_TRUE(yesNo.buttons.filter(QStringLiteral("はい")).size() == 1) << yesNo.buttons.join(u',').toStdString();
         EXPECT_TRUE(yesNo.buttons.filter(QStringLiteral("いいえ")).size() == 1);
     }
+
+    MessageRequest address{QStringLiteral("https://example.jp/"), MessageButtons::Ok, MessageIcon::Warning, {}};
+    address.selectableText = true;
+    const SeenBox selectable = showAndPress(address, QMessageBox::Ok, answer);
+    EXPECT_TRUE(selectable.interaction.testFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard));
 }
 
 TEST(RecordingMessageBoxes, AnswersFromItsScriptThenNo)
@@ -96,7 +103,7 @@ TEST(UntrappedFailure, IsReportedAndTheHandlerStopsWhereItFailed)
     };
     const Row rows[] = {
         {"runtime error", [] { throw platform::RuntimeError(platform::ErrorNumber::CannotCreateObject); },
-         QStringLiteral("実行時エラー '429':\n\nActiveX コンポーネントはオブジェクトを作成できません。")},
+         QStringLiteral("実行時エラー '429':\n\nブラウザーを起動できませんでした。")},
         {"other exception", [] { throw std::runtime_error("boom"); }, QStringLiteral("実行時エラー '51':\n\nboom")},
     };
     for (const Row &row : rows) {
