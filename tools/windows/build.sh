@@ -54,7 +54,8 @@ deploy_imports() {
   done
 }
 
-cp build/windows/app/sorvane.exe "$stage/"
+# Qt gathers the Windows build's programs at the top of the build tree.
+cp build/windows/sorvane.exe "$stage/"
 # Plugins the program loads: the windows platform, the Windows Vista style
 # (Qt's default on Windows) and the .ico reader for the program icon.
 for plugin in platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qico.dll; do

@@ -4,12 +4,12 @@
 # window titled "Ｓｏｒｖａｎｅ", types the example 185, 50, 10, 12.5, 45 with
 # Enter after each (the Enter chain ends on "計　算", which Enter presses), and
 # closes the window with Alt+F4. Fails if the window never appears, if another
-# window (a message box) opens, or if the program does not end.
+# window (a message box) opens, if no result is written into the result box, or
+# if the program does not end.
 #
 #   smoke.sh ZIP [SCREENSHOT.png]
 #
-# With a second argument it saves the window after the calculation there
-# (ImageMagick's import, tools/windows/screenshot.packages).
+# With a second argument it saves the window after the calculation there.
 # The Wine prefix (SORVANE_DESKTOP_WINEPREFIX, default
 # ~/.cache/sorvane/wine-desktop) maps the layout's faces to the IPA faces
 # (FontSubstitutes), so the labels have about the widths they have on Windows.
@@ -24,8 +24,6 @@ if [[ -z ${SORVANE_SMOKE_DISPLAY:-} ]]; then
 fi
 zip=$(realpath "$1")
 shot=${2:+$(realpath -m "$2")}
-here=$(cd "$(dirname "$0")" && pwd)
-[[ -z $shot ]] || bash "$here/../install-deps.sh" "$here/screenshot.packages"
 
 export LANG=C.UTF-8
 export WINEPREFIX=${SORVANE_DESKTOP_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/sorvane/wine-desktop}
@@ -63,9 +61,19 @@ exe=$(find "$work" -name sorvane.exe -print -quit)
 pid=$!
 window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Ｓｏｒｖａｎｅ$' | head -n 1) ||
   fail "no window titled Ｓｏｒｖａｎｅ within 120 s"
-echo "window $window: $(xdotool getwindowgeometry "$window" | tail -n +2 | tr -s ' \n' ' ')"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+echo "window $window at $X,$Y, $WIDTH x $HEIGHT"
+# The inside of the result box "毎分呼吸量" (Label7 at 232,80, 49 x 25 pixels
+# on the tab control, below the menu bar): its pixels before and after.
+menu=$((HEIGHT - 235))
+result() { import -window root -crop "43x19+$((X + 235))+$((Y + menu + 83))" txt:- | tail -n +2 | md5sum; }
+# Without a window manager Wine activates a window when it is clicked: a click
+# into the first box (Text1 at 152,56, 49 x 25), once the program has settled.
+sleep 3
 xdotool windowfocus --sync "$window"
+xdotool mousemove "$((X + 176))" "$((Y + menu + 68))" click 1
 sleep 1
+empty=$(result)
 for value in 185 50 10 12.5 45; do
   xdotool type --delay 40 "$value"
   xdotool key Return
@@ -78,8 +86,9 @@ for other in $visible; do
   name=$(xdotool getwindowname "$other" 2>/dev/null || true)
   [[ -z $name ]] || fail "another window opened: \"$name\""
 done
+[[ $(result) != "$empty" ]] || fail "nothing was written into the result box"
 if [[ -n $shot ]]; then
-  import -window "$window" "$shot"
+  import -window root -crop "${WIDTH}x$HEIGHT+$X+$Y" +repage "$shot"
   echo "saved $shot"
 fi
 xdotool windowfocus --sync "$window"
