@@ -2,7 +2,9 @@
 
 #include <QFontDatabase>
 #include <QStringList>
+#ifndef Q_OS_WIN
 #include <qpa/qplatformfontdatabase.h>
+#endif
 
 namespace platform {
 
@@ -21,6 +23,11 @@ namespace {
 
 void mapFace(QStringView layoutName, const QStringList &wanted, const QStringList &families)
 {
+#ifdef Q_OS_WIN
+    // Windows has the layout's faces; the substitution only serves where they
+    // are missing, as under Wine.
+    Q_UNUSED(families);
+#else
     // The first installed face becomes another name of the layout's face, so
     // the font database finds it under that name at once. A substitution
     // would find it too, but only after a failed look-up and a fontconfig
@@ -32,6 +39,7 @@ void mapFace(QStringView layoutName, const QStringList &wanted, const QStringLis
             return;
         }
     }
+#endif
     // None of them here: let the substitution take whatever comes closest.
     QFont::insertSubstitutions(layoutName.toString(), wanted);
 }

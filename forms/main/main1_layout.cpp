@@ -414,9 +414,11 @@ Main1Window *buildMain1Window()
 
     tabs->setTab(kNitroxTab);
 
-    // The client area below the menu bar, in the form's units.
+    // The client area below the menu bar, in the form's units. The window's
+    // layout gives the menu bar its height for the window's width, which need
+    // not be its size hint's (under the Windows style it is a pixel more).
     const QSize clientSize(platform::twipsToPixels(kClientWidth), platform::twipsToPixels(kClientHeight));
-    window->resize(clientSize.width(), clientSize.height() + window->menuBar()->sizeHint().height());
+    window->resize(clientSize.width(), clientSize.height() + window->menuBar()->heightForWidth(clientSize.width()));
     return window;
 }
 

@@ -1,5 +1,6 @@
 // Compiles app/sorvane.rc as the Windows build does and reads the compiled
-// resources back, field by field.
+// resources back, field by field. The Windows build reads them from the
+// program it built instead.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +11,10 @@
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -134,10 +139,57 @@ const Resource *find(const std::vector<Resource> &entries, int type)
     return nullptr;
 }
 
+#ifdef Q_OS_WIN
+// A numbered type or name; a named one reads as -1, as in readRes.
+int resourceId(LPCWSTR id)
+{
+    return IS_INTRESOURCE(id) ? static_cast<int>(reinterpret_cast<quintptr>(id)) : -1;
+}
+
+BOOL CALLBACK addLanguage(HMODULE module, LPCWSTR type, LPCWSTR name, WORD language, LONG_PTR entries)
+{
+    HRSRC info = FindResourceExW(module, type, name, language);
+    HGLOBAL data = info ? LoadResource(module, info) : nullptr;
+    const auto *bytes = data ? static_cast<const char *>(LockResource(data)) : nullptr;
+    reinterpret_cast<std::vector<Resource> *>(entries)->push_back(
+        {resourceId(type), resourceId(name), language,
+         bytes ? QByteArray(bytes, static_cast<qsizetype>(SizeofResource(module, info))) : QByteArray()});
+    return TRUE;
+}
+
+BOOL CALLBACK addName(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR entries)
+{
+    return EnumResourceLanguagesW(module, type, name, addLanguage, entries);
+}
+
+BOOL CALLBACK addType(HMODULE module, LPWSTR type, LONG_PTR entries)
+{
+    return EnumResourceNamesW(module, type, addName, entries);
+}
+
+// Every resource of a built program, as the system's resource functions give them.
+std::vector<Resource> readProgram(const QString &path)
+{
+    std::vector<Resource> entries;
+    const std::wstring file = QDir::toNativeSeparators(path).toStdWString();
+    HMODULE module = LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    if (module) {
+        EnumResourceTypesW(module, addType, reinterpret_cast<LONG_PTR>(&entries));
+        FreeLibrary(module);
+    }
+    return entries;
+}
+#endif
+
 class VersionResource : public ::testing::Test {
 protected:
     void SetUp() override
     {
+#ifdef Q_OS_WIN
+        entries = readProgram(QStringLiteral(SORVANE_EXE));
+        ASSERT_FALSE(entries.empty()) << "no resources in " SORVANE_EXE;
+        return;
+#endif
         const QString windres = QStringLiteral(SORVANE_WINDRES);
         if (windres.isEmpty() || !QFileInfo(windres).isExecutable())
             GTEST_SKIP() << "MinGW windres is not installed (binutils-mingw-w64-i686)";

@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# Builds the Windows package, sorvane-<release>-windows-x86_64.zip, in
+# build/windows/package: Qt for MinGW-w64 from Debian's source (cached, see
+# build-qt.sh), the program cross-built against it, and beside sorvane.exe the
+# DLLs and plugins it loads, in the layout windeployqt gives, with Qt's
+# Japanese translations, a README.txt and the licences. Checks the zip's
+# contents before it ends. Prints the zip's path as its last line.
+#
+# With --all it also builds the test programs (tools/ci/windows.sh runs them).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+cd "$root"
+fail() {
+  echo "build.sh: $*" >&2
+  exit 1
+}
+targets=(--target sorvane)
+[[ ${1:-} == --all ]] && targets=()
+
+bash tools/install-deps.sh tools/debian-packages.txt tools/ci/windows.packages
+qt=$(bash tools/windows/build-qt.sh | tail -n 1)
+export SORVANE_QT_WINDOWS=$qt
+cmake --preset windows >/dev/null
+nice -n 10 cmake --build --preset windows "${targets[@]}"
+
+release=$(sed -nE 's/^set\(SORVANE_RELEASE ([0-9.]+)\)$/\1/p' CMakeLists.txt)
+[[ -n $release ]] || fail "no SORVANE_RELEASE in CMakeLists.txt"
+name=sorvane-$release-windows-x86_64
+out=build/windows/package
+stage=$out/$name
+rm -rf "$out"
+mkdir -p "$stage"
+
+mingw=x86_64-w64-mingw32
+runtime_dirs=()
+for dll in libstdc++-6.dll libwinpthread-1.dll; do
+  runtime_dirs+=("$(dirname "$(realpath "$($mingw-g++-posix -print-file-name=$dll)")")")
+done
+# The DLLs a program or DLL imports that come with Qt or the MinGW runtime,
+# and those they import in turn; system DLLs are left to Windows.
+declare -A copied=()
+deploy_imports() {
+  local dll dir
+  for dll in $($mingw-objdump -p "$1" | sed -nE 's/^\s*DLL Name: (.*)$/\1/p'); do
+    [[ -n ${copied[$dll]:-} ]] && continue
+    for dir in "$qt/bin" "${runtime_dirs[@]}"; do
+      if [[ -f $dir/$dll ]]; then
+        copied[$dll]=1
+        cp "$dir/$dll" "$stage/"
+        deploy_imports "$dir/$dll"
+        break
+      fi
+    done
+  done
+}
+
+# Qt gathers the Windows build's programs at the top of the build tree.
+cp build/windows/sorvane.exe "$stage/"
+# Plugins the program loads: the windows platform, the Windows Vista style
+# (Qt's default on Windows) and the .ico reader for the program icon.
+for plugin in platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qico.dll; do
+  mkdir -p "$stage/$(dirname "$plugin")"
+  cp "$qt/plugins/$plugin" "$stage/$plugin"
+done
+for binary in "$stage"/sorvane.exe "$stage"/*/*.dll; do
+  deploy_imports "$binary"
+done
+# Beside Qt6Core.dll with no Qt import library next to it, QLibraryInfo takes
+# the program's folder for Qt's prefix, so the translations are found there.
+mkdir -p "$stage/translations" "$stage/licenses"
+cp "$qt/translations/qtbase_ja.qm" "$stage/translations/"
+$mingw-strip --strip-unneeded "$stage"/*.exe "$stage"/*.dll "$stage"/*/*.dll
+
+# The notes in Japanese, with Windows line ends, and the licences they name:
+# Qt's (with its bundled libraries) and the MinGW runtime's, as Debian records
+# them for the packages they were built from.
+crlf() { sed 's/$/\r/' "$1" >"$2"; }
+crlf tools/windows/README.txt "$stage/README.txt"
+crlf /usr/share/common-licenses/LGPL-3 "$stage/licenses/LGPL-3.txt"
+crlf /usr/share/common-licenses/GPL-3 "$stage/licenses/GPL-3.txt"
+crlf /usr/share/doc/libqt6core6/copyright "$stage/licenses/qt6-base.txt"
+crlf /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licenses/gcc-mingw-w64.txt"
+crlf /usr/share/doc/mingw-w64-common/copyright "$stage/licenses/mingw-w64.txt"
+
+zip=$PWD/$out/$name.zip
+(cd "$out" && TZ=UTC zip -q -r -9 -X "$zip" "$name")
+
+# The zip holds this and nothing else.
+expected=$(sort <<END
+$name/README.txt
+$name/sorvane.exe
+$name/Qt6Core.dll
+$name/Qt6Gui.dll
+$name/Qt6Widgets.dll
+$name/libgcc_s_seh-1.dll
+$name/libstdc++-6.dll
+$name/libwinpthread-1.dll
+$name/platforms/qwindows.dll
+$name/styles/qwindowsvistastyle.dll
+$name/imageformats/qico.dll
+$name/translations/qtbase_ja.qm
+$name/licenses/LGPL-3.txt
+$name/licenses/GPL-3.txt
+$name/licenses/qt6-base.txt
+$name/licenses/gcc-mingw-w64.txt
+$name/licenses/mingw-w64.txt
+END
+)
+files=$(unzip -Z1 "$zip" | grep -v '/$' | sort)
+[[ $files == "$expected" ]] || fail "zip contents differ:"$'\n'"$(diff <(echo "$expected") <(echo "$files"))"
+unzip -l "$zip"
+echo "$zip"
