@@ -12,7 +12,8 @@
 # With a second argument it saves the window after the calculation there.
 # The Wine prefix (SORVANE_DESKTOP_WINEPREFIX, default
 # ~/.cache/sorvane/wine-desktop) maps the layout's faces to the IPA faces
-# (FontSubstitutes), so the labels have about the widths they have on Windows.
+# (FontSubstitutes), so the labels have about the widths they have on Windows,
+# and has Wine's visual theme off.
 set -euo pipefail
 fail() {
   echo "smoke.sh: $*" >&2
@@ -41,6 +42,10 @@ if [[ ! -f $WINEPREFIX/.sorvane-ready ]]; then
     '"MS PGothic"="IPAPGothic"' '"MS Mincho"="IPAMincho"' |
     iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
   wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
+  # Wine's bundled visual theme lacks the tab parts the Windows Vista style
+  # draws tab headers with; with themes off the style draws them itself.
+  wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' \
+    /v ThemeActive /d 0 /f >/dev/null 2>&1
   wineserver --wait
   touch "$WINEPREFIX/.sorvane-ready"
 fi
