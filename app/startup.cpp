@@ -2,7 +2,7 @@
 
 #include "project.h"
 
-#include "platform/layout.h"
+#include "platform/window_builder.h"
 #include "platform/translations.h"
 
 #include <QApplication>
@@ -24,7 +24,7 @@ void start(QApplication &application, const ProjectRecord &project)
         QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
         platform::installJapaneseTranslations(application);
     }
-    platform::installJapaneseFontSubstitutes();
+    platform::registerJapaneseFontAliases();
 
     platform::Form &form = project.startupForm();
     form.load();

@@ -4,7 +4,7 @@
 #include "web_page_opener.h"
 
 #include "app/form_slots.h"
-#include "platform/layout.h"
+#include "platform/window_builder.h"
 #include "platform/untrapped_failure.h"
 #include "platform/window_fit.h"
 

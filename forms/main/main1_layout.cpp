@@ -2,7 +2,7 @@
 
 #include "main1.h"
 
-#include "platform/layout.h"
+#include "platform/window_builder.h"
 #include "platform/tab_control.h"
 #include "platform/untrapped_failure.h"
 #include "platform/window_fit.h"

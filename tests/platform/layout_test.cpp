@@ -1,4 +1,4 @@
-#include "platform/layout.h"
+#include "platform/window_builder.h"
 
 #include <QFontInfo>
 
@@ -6,7 +6,7 @@
 
 TEST(LayoutFonts, TheLayoutsFaceNamesDrawInTheInstalledJapaneseFaces)
 {
-    platform::installJapaneseFontSubstitutes();
+    platform::registerJapaneseFontAliases();
     struct Row {
         QStringView family;
         qreal points;

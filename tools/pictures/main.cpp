@@ -17,7 +17,7 @@
 #include "app/startup.h"
 #include "forms/about/frmabt.h"
 #include "forms/main/main1.h"
-#include "platform/layout.h"
+#include "platform/window_builder.h"
 #include "platform/tab_control.h"
 
 #include <QApplication>
@@ -90,7 +90,7 @@ int main(int argc, char **argv)
     const QString &path = args[2];
 
     if (mode == u"example") {
-        platform::installJapaneseFontSubstitutes();
+        platform::registerJapaneseFontAliases();
         const QByteArray bmp = pictures::encodeBmp24(pictures::renderBreathingRateExample());
         if (!writeFile(path, bmp))
             return fail(QStringLiteral("cannot write ") + path);

@@ -33,6 +33,6 @@ QFont layoutFont(QStringView family, qreal points, bool bold);
 // Maps the layouts' Windows face names to the Japanese faces installed here
 // (IPA P Gothic and IPA Mincho from Debian's fonts-ipafont-*), so the windows
 // look right without renaming anything. Call once at start-up.
-void installJapaneseFontSubstitutes();
+void registerJapaneseFontAliases();
 
 } // namespace platform

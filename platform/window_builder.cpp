@@ -1,4 +1,4 @@
-#include "layout.h"
+#include "window_builder.h"
 
 #include <QFontDatabase>
 #include <QStringList>
@@ -46,7 +46,7 @@ void mapFace(QStringView layoutName, const QStringList &wanted, const QStringLis
 
 } // namespace
 
-void installJapaneseFontSubstitutes()
+void registerJapaneseFontAliases()
 {
     // Proportional gothic for proportional gothic, mincho for mincho; the
     // monospaced IPA faces and the generic families are the fallbacks. The
