@@ -85,7 +85,7 @@ constexpr QRgb kGrey = qRgb(128, 128, 128);
 // over them. Form_Load writes the empty captions.
 const ControlRow kControls[] = {
     {u"cmdOK", ControlKind::Button, u"OK", 4920, 600, 705, 345, 0, nullptr, DefaultButton},
-    {u"picIcon", ControlKind::Picture, u":/icons/sorvane.ico", 240, 240, 510, 510, 1, nullptr, Framed},
+    {u"picIcon", ControlKind::Picture, u":/icons/sorvane.png", 240, 240, 510, 510, 1, nullptr, Framed},
     {u"lblDescription", ControlKind::Label, u"", 960, 1200, 4605, 285, 2, &kMincho975, Transparent, kBlack},
     {u"lblTitle", ControlKind::Label, u"", 960, 120, 4605, 345, 3, &kMincho12, Transparent, kBlack},
     {u"lblVersion", ControlKind::Label, u"", 960, 840, 4605, 225, 4, &kMincho975, Transparent},
@@ -132,7 +132,7 @@ QWidget *frmabt::createWindow()
     // leave it a title bar with a close box and nothing to minimise or maximise.
     window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowCloseButtonHint);
-    window->setWindowIcon(QIcon(QStringLiteral(":/icons/sorvane.ico")));
+    window->setWindowIcon(QIcon(QStringLiteral(":/icons/sorvane.png")));
     window->setFont(platform::layoutFont(kWindowFont));
     window->setGeometry(client);
     window->setFixedSize(client.size());

@@ -157,7 +157,7 @@ Main1Window *buildMain1Window()
     auto *window = new Main1Window;
     window->setObjectName(QStringLiteral("main1"));
     window->setWindowTitle(QStringLiteral("Ｓｏｒｖａｎｅ"));
-    window->setWindowIcon(QIcon(QStringLiteral(":/icons/sorvane.ico")));
+    window->setWindowIcon(QIcon(QStringLiteral(":/icons/sorvane.png")));
     window->setFont(platform::layoutFont(kWindowFont));
     platform::WindowBuilder builder(window, QPalette::Button);
     addMenu(window);
