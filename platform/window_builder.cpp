@@ -4,8 +4,8 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -14,6 +14,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringList>
+#ifndef Q_OS_WIN
+#include <private/qguiapplication_p.h>
+#endif
 
 #include <algorithm>
 #include <climits>
@@ -310,13 +313,40 @@ QWidget *makeControl(QWidget *parent, const ControlRow &row, QPalette::ColorRole
 
 } // namespace
 
-WindowBuilder::WindowBuilder(QWidget *window, QPalette::ColorRole surface)
-    : surface_(surface), applicationFont_(QApplication::font())
+WindowBuilder::WindowBuilder(QWidget *window, QPalette::ColorRole surface) : surface_(surface)
 {
+#ifndef Q_OS_WIN
+    // Each control lays itself out once as soon as it is made, in the
+    // application font, before it takes its own: with the window's font in
+    // its place, fontconfig never loads a face that no control shows.
+    // QApplication::setFont would do the same, but it marks the font as the
+    // program's own choice for good, and a later change of the desktop's font
+    // would then no longer reach the program; nor does this clear the fonts
+    // the desktop gives particular kinds of widget.
+    if (QGuiApplicationPrivate::app_font) {
+        applicationFont_ = *QGuiApplicationPrivate::app_font;
+        *QGuiApplicationPrivate::app_font = window->font();
+        window_ = window;
+    }
+#else
     Q_UNUSED(window);
+#endif
 }
 
-WindowBuilder::~WindowBuilder() = default;
+WindowBuilder::~WindowBuilder()
+{
+#ifndef Q_OS_WIN
+    if (!window_)
+        return;
+    *QGuiApplicationPrivate::app_font = applicationFont_;
+    // Windows made meanwhile (menus, lists that drop down) took the font in
+    // its place; they take the application's again.
+    QEvent change(QEvent::ApplicationFontChange);
+    for (QWidget *widget : window_->findChildren<QWidget *>())
+        if (widget->isWindow())
+            QCoreApplication::sendEvent(widget, &change);
+#endif
+}
 
 QWidget *WindowBuilder::add(QWidget *parent, const ControlRow &row)
 {

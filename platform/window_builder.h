@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QPalette>
+#include <QPointer>
 #include <QRect>
 #include <QRgb>
 #include <QStringView>
@@ -94,8 +95,9 @@ struct ControlRow {
 
 // Builds a window's controls from their rows. Each control is created in its
 // parent, in the parent's font, and drawn on `surface`, the colour role of what
-// it stands on. While the builder lives the application font is the window's,
-// so that no control lays itself out in a face it never shows.
+// it stands on. While the builder lives the application font is the window's
+// (set the window's font first), so that no control lays itself out in a face
+// it never shows; however the builder goes, the application font is restored.
 class WindowBuilder {
 public:
     WindowBuilder(QWidget *window, QPalette::ColorRole surface);
@@ -112,6 +114,7 @@ public:
 
 private:
     QPalette::ColorRole surface_;
+    QPointer<QWidget> window_; // set while the application font is the window's
     QFont applicationFont_;
     std::vector<std::pair<int, QWidget *>> keyboardOrder_;
     std::vector<QWidget *> onTop_;
