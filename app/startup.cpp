@@ -2,8 +2,8 @@
 
 #include "project.h"
 
-#include "platform/window_builder.h"
 #include "platform/translations.h"
+#include "platform/window_builder.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -17,8 +17,8 @@
 #include "app/startup.h"
 #include "forms/about/frmabt.h"
 #include "forms/main/main1.h"
-#include "platform/window_builder.h"
 #include "platform/tab_control.h"
+#include "platform/window_builder.h"
 
 #include <QApplication>
 #include <QDir>
