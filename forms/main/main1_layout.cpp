@@ -2,10 +2,10 @@
 
 #include "main1.h"
 
-#include "platform/layout.h"
-#include "platform/tab_control.h"
-#include "platform/untrapped_failure.h"
-#include "platform/window_fit.h"
+#include "layout.h"
+#include "run_handler.h"
+#include "tab_control.h"
+#include "window_fit.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

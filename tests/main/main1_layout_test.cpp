@@ -1,6 +1,6 @@
 #include "main1_fixture.h"
 
-#include "platform/layout.h"
+#include "layout.h"
 
 #include <QAction>
 #include <QComboBox>

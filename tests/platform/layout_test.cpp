@@ -1,4 +1,4 @@
-#include "platform/layout.h"
+#include "layout.h"
 
 #include <QFontInfo>
 
