@@ -2,8 +2,9 @@
 
 #include "project.h"
 
-#include "platform/translations.h"
-#include "platform/window_builder.h"
+#include "qt_message_boxes.h"
+#include "translations.h"
+#include "window_builder.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -19,6 +20,7 @@ void start(QApplication &application, const ProjectRecord &project)
     // Wayland it is the windows' app id.
     QGuiApplication::setDesktopFileName(project.appId.toString());
     QApplication::setWindowIcon(QIcon(project.icon.toString()));
+    platform::useQtMessageBoxes();
 
     if (project.localeId == kJapanese) {
         QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));

@@ -3,10 +3,10 @@
 #include "page_addresses.h"
 #include "web_page_opener.h"
 
-#include "app/form_slots.h"
-#include "platform/untrapped_failure.h"
-#include "platform/window_builder.h"
-#include "platform/window_fit.h"
+#include "instance_slot.h"
+#include "run_handler.h"
+#include "window_builder.h"
+#include "window_fit.h"
 
 #include <QDialog>
 #include <QKeyEvent>
@@ -180,7 +180,7 @@ void frmabt::sakusya()
 
 void frmabt::cmdOK_Click()
 {
-    app::instance<platform::Global>().unload(app::instance<frmabt>());
+    platform::instance<platform::Global>().unload(platform::instance<frmabt>());
 }
 
 void frmabt::Command1_Click()

@@ -1,7 +1,7 @@
 #include "main1_layout.h"
 
-#include "platform/tab_control.h"
-#include "platform/window_builder.h"
+#include "tab_control.h"
+#include "window_builder.h"
 
 #include <QComboBox>
 #include <QIcon>

@@ -1,8 +1,8 @@
 // The installed desktop files, read from the staging directory the
 // desktop_install_stage test installs into.
-#include "app/form_slots.h"
-#include "app/project.h"
-#include "forms/about/frmabt.h"
+#include "frmabt.h"
+#include "instance_slot.h"
+#include "project.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -182,7 +182,7 @@ TEST(DesktopFiles, EntryAndMetainfoNameTheIdAndProgramThatAreInstalled)
 TEST(DesktopFiles, MetainfoReleaseIsTheVersionAndDateTheAboutBoxShows)
 {
     const Metainfo info = metainfo();
-    auto &about = app::instance<forms::frmabt>();
+    auto &about = platform::instance<forms::frmabt>();
     about.show();
     const QString shown = about.window()->findChild<QLabel *>(QStringLiteral("lblVersion"))->text();
     about.unload();

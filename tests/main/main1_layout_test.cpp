@@ -1,6 +1,6 @@
 #include "main1_fixture.h"
 
-#include "platform/window_builder.h"
+#include "window_builder.h"
 
 #include <QAction>
 #include <QComboBox>

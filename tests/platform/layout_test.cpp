@@ -1,4 +1,4 @@
-#include "platform/window_builder.h"
+#include "window_builder.h"
 
 #include <QApplication>
 #include <QFontInfo>
