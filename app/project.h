@@ -42,7 +42,7 @@ inline constexpr ProjectRecord kProject{
     &main1Slot,
     kSingleThreaded,
     u"1.00.0002",
-    u":/icons/sorvane.ico",
+    u":/icons/sorvane.png",
     SORVANE_APP_ID,
 };
 

@@ -2,9 +2,9 @@
 
 #include "project.h"
 
-#include "layout.h"
 #include "qt_message_boxes.h"
 #include "translations.h"
+#include "window_builder.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -26,7 +26,7 @@ void start(QApplication &application, const ProjectRecord &project)
         QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
         platform::installJapaneseTranslations(application);
     }
-    platform::installJapaneseFontSubstitutes();
+    platform::registerJapaneseFontAliases();
 
     platform::Form &form = project.startupForm();
     form.load();

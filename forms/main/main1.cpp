@@ -16,6 +16,7 @@
 #include "web_page_opener.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -58,6 +59,16 @@ Control *child(QWidget *window, const char *name)
 }
 
 } // namespace
+
+void Main1Window::closeEvent(QCloseEvent *event)
+{
+    int cancel = 0;
+    if (queryUnload_) {
+        const int mode = event->spontaneous() ? main1::FromControlMenu : main1::FromCode;
+        platform::runHandler([&] { queryUnload_(cancel, mode); });
+    }
+    event->setAccepted(cancel == 0);
+}
 
 QWidget *main1::createWindow()
 {

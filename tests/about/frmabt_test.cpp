@@ -252,7 +252,7 @@ TEST_F(AboutBoxTest, PicturesAreTheIconAndTheExampleInTheirFrames)
     EXPECT_EQ(icon->frameWidth(), 1);
     EXPECT_EQ(icon->contentsRect().size(), QSize(32, 32));
     EXPECT_EQ(icon->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
-              QImage(QStringLiteral(":/icons/sorvane.ico")).convertToFormat(QImage::Format_ARGB32));
+              QImage(QStringLiteral(":/icons/sorvane.png")).convertToFormat(QImage::Format_ARGB32));
 
     auto *example = control<QLabel>("Picture1");
     EXPECT_EQ(example->frameWidth(), 2);

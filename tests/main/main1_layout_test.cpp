@@ -1,6 +1,6 @@
 #include "main1_fixture.h"
 
-#include "layout.h"
+#include "window_builder.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -14,11 +14,11 @@
 
 #include "frmabt.h"
 #include "instance_slot.h"
-#include "layout.h"
 #include "main1.h"
 #include "project.h"
 #include "startup.h"
 #include "tab_control.h"
+#include "window_builder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -90,7 +90,7 @@ int main(int argc, char **argv)
     const QString &path = args[2];
 
     if (mode == u"example") {
-        platform::installJapaneseFontSubstitutes();
+        platform::registerJapaneseFontAliases();
         const QByteArray bmp = pictures::encodeBmp24(pictures::renderBreathingRateExample());
         if (!writeFile(path, bmp))
             return fail(QStringLiteral("cannot write ") + path);
