@@ -33,9 +33,9 @@ constexpr FontSpec kWindowFont{kPGothic, 9, false};
 constexpr FontSpec kTextBoxFont{kPGothic, 12, false};
 constexpr FontSpec kComboFont{kPGothic, 12, true};
 constexpr FontSpec kBreathingTitleFont{kMincho, 12, true};
-constexpr FontSpec kNitroxTitleFont{kPGothic, 9.75, true};
+constexpr FontSpec kEnrichedAirTitleFont{kPGothic, 9.75, true};
 constexpr FontSpec kBreathingResultFont{kPGothic, 12, false};
-constexpr FontSpec kNitroxResultFont{kPGothic, 14.25, true};
+constexpr FontSpec kEnrichedAirResultFont{kPGothic, 14.25, true};
 
 constexpr QRgb kRed = qRgb(255, 0, 0);
 
@@ -43,7 +43,7 @@ constexpr QStringView kOxygenPercentages[] = {u"21", u"30", u"31", u"32", u"33",
 constexpr QStringView kDepths[] = {u"9", u"12", u"15", u"18", u"21", u"24", u"27", u"30", u"33", u"36", u"39"};
 
 constexpr int kBreathingTab = 0;
-constexpr int kNitroxTab = 1;
+constexpr int kEnrichedAirTab = 1;
 
 // Labels sit on the tab control's face; their captions wrap.
 const ControlRow kBreathingControls[] = {
@@ -67,9 +67,9 @@ const ControlRow kBreathingControls[] = {
     {u"Command3", ControlKind::Button, u"終了", 4560, 2760, 615, 375, 1},
 };
 
-const ControlRow kNitroxControls[] = {
+const ControlRow kEnrichedAirControls[] = {
     {u"Label12", ControlKind::Label, u"ナイトロックスタンクの通常エアー換算深度自動計算機", 480, 360, 5415, 375, 22,
-     &kNitroxTitleFont, WordWrap | Transparent, kRed},
+     &kEnrichedAirTitleFont, WordWrap | Transparent, kRed},
     {u"Label10", ControlKind::Label, u"ナイトロックス・酸素濃度(%)：", 840, 720, 2535, 255, 18, nullptr,
      WordWrap | Transparent},
     {u"Combo1", ControlKind::ComboBox, u"32", 3120, 645, 855, 360, 19, &kComboFont, Plain, {}, kOxygenPercentages},
@@ -77,10 +77,10 @@ const ControlRow kNitroxControls[] = {
     {u"Combo2", ControlKind::ComboBox, u"30", 3120, 1125, 855, 360, 21, &kComboFont, Plain, {}, kDepths},
     {u"Label13", ControlKind::Label, u"通常エアータンク深度(m)：", 960, 1920, 2295, 375, 23, nullptr,
      WordWrap | Transparent},
-    {u"Label14", ControlKind::ResultBox, u"", 3000, 1845, 975, 375, 24, &kNitroxResultFont},
+    {u"Label14", ControlKind::ResultBox, u"", 3000, 1845, 975, 375, 24, &kEnrichedAirResultFont},
     {u"Command4", ControlKind::Button, u"計　算", 5040, 2160, 855, 495, 25},
     {u"Label15", ControlKind::Label, u"酸素分圧(atm)：", 1755, 2360, 1335, 375, 28, nullptr, WordWrap | Transparent},
-    {u"Label16", ControlKind::ResultBox, u"", 3000, 2280, 975, 375, 29, &kNitroxResultFont},
+    {u"Label16", ControlKind::ResultBox, u"", 3000, 2280, 975, 375, 29, &kEnrichedAirResultFont},
     {u"Command5", ControlKind::Button, u"ＰＡＤＩのエンリッチド・エアＳＰの説明ＨＰ", 240, 2880, 3615, 375, 26},
     {u"Command7", ControlKind::Button, u"ぬぺろの説明ＨＰ", 4080, 2880, 1695, 375, 27},
 };
@@ -89,7 +89,7 @@ const ControlRow kNitroxControls[] = {
 const ControlRow kBreathingLines[] = {
     {u"Line1", ControlKind::Line, u"", 3240, 720, 0, 2280, 0},
 };
-const ControlRow kNitroxLines[] = {
+const ControlRow kEnrichedAirLines[] = {
     {u"Line2", ControlKind::Line, u"", 240, 1680, 3720, 0, 0},
     {u"Line3", ControlKind::Line, u"", 240, 2760, 5640, 0, 0},
 };
@@ -179,13 +179,13 @@ Main1Window *buildMain1Window()
             tabs->addControl(tab, builder.add(tabs, row));
     };
     place(kBreathingTab, kBreathingControls);
-    place(kNitroxTab, kNitroxControls);
+    place(kEnrichedAirTab, kEnrichedAirControls);
     place(kBreathingTab, kBreathingLines);
-    place(kNitroxTab, kNitroxLines);
+    place(kEnrichedAirTab, kEnrichedAirLines);
     nameBoxesAfterTheirLabels(tabs);
     builder.finish();
 
-    tabs->setTab(kNitroxTab);
+    tabs->setTab(kEnrichedAirTab);
 
     // The client area below the menu bar, in the form's units. The window's
     // layout gives the menu bar its height for the window's width, which need
