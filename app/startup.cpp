@@ -20,10 +20,8 @@ void start(QApplication &application, const ProjectRecord &project)
     QGuiApplication::setDesktopFileName(project.appId.toString());
     QApplication::setWindowIcon(QIcon(project.icon.toString()));
 
-    if (project.localeId == kJapanese) {
-        QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
-        platform::installJapaneseTranslations(application);
-    }
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    platform::installJapaneseTranslations(application);
     platform::installJapaneseFontSubstitutes();
 
     platform::Form &form = project.startupForm();
