@@ -2,6 +2,7 @@
 
 #include "app/form_slots.h"
 #include "forms/main/main1.h"
+#include "sorvane_identity.h"
 
 #include <QStringView>
 
@@ -24,7 +25,7 @@ inline platform::Form &main1Slot()
 }
 
 inline constexpr ProjectRecord kProject{
-    u"Sorvane", &main1Slot, u"1.00.0002", u":/icons/sorvane.ico", SORVANE_APP_ID,
+    identity::kName, &main1Slot, identity::kVersion, identity::kIcon, identity::kAppId,
 };
 
 } // namespace app

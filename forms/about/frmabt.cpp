@@ -7,6 +7,7 @@
 #include "platform/layout.h"
 #include "platform/untrapped_failure.h"
 #include "platform/window_fit.h"
+#include "sorvane_identity.h"
 
 #include <QDialog>
 #include <QKeyEvent>
@@ -22,9 +23,9 @@ namespace {
 
 // Written as constants, not read from the executable or its version record:
 // the box reads the same whatever the file is called.
-constexpr QStringView kExeName = u"sorvane";
-constexpr QStringView kVersion = u"1.02";
-constexpr QStringView kVersionDate = u"2003/05/03";
+constexpr QStringView kExeName = identity::kExecutable;
+constexpr QStringView kVersion = identity::kRelease;
+constexpr QStringView kVersionDate = identity::kReleaseDate;
 constexpr QStringView kDescription = u"毎分呼吸量調査ツール";
 
 using platform::kMincho;
@@ -140,7 +141,7 @@ QWidget *frmabt::createWindow()
     // leave it a title bar with a close box and nothing to minimise or maximise.
     window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowCloseButtonHint);
-    window->setWindowIcon(QIcon(QStringLiteral(":/icons/sorvane.ico")));
+    window->setWindowIcon(QIcon(identity::kIcon.toString()));
     // The layout stores no font for the box: the main window's default face.
     window->setFont(layoutFont(kPGothic, 9, false));
     window->setGeometry(client);
@@ -151,13 +152,13 @@ QWidget *frmabt::createWindow()
     ok->setDefault(true);
     window->setCancelButton(ok);
 
-    QLabel *icon = addPicture(window, "picIcon", twipRect(240, 240, 510, 510), QStringLiteral(":/icons/sorvane.ico"),
+    QLabel *icon = addPicture(window, "picIcon", twipRect(240, 240, 510, 510), identity::kIcon.toString(),
                               QFrame::Box | QFrame::Plain, 1);
     icon->setAutoFillBackground(true);
     icon->setBackgroundRole(QPalette::Base);
     icon->setForegroundRole(QPalette::Text);
     // Pictures say nothing to a screen reader unless they are described.
-    icon->setAccessibleName(QStringLiteral("Ｓｏｒｖａｎｅのアイコン"));
+    icon->setAccessibleName(identity::kTitle.toString() + QStringLiteral("のアイコン"));
     icon->setAccessibleDescription(QStringLiteral("黄色と紫の小さな魚"));
 
     QLabel *description =
@@ -230,12 +231,12 @@ void frmabt::Form_Load()
 {
     const QString crlf = QStringLiteral("\r\n");
     platform::FormAccess &form = controls();
-    form.setCaption(u"lblTitle", QStringLiteral("Ｓｏｒｖａｎｅ"));
+    form.setCaption(u"lblTitle", identity::kTitle.toString());
     form.setCaption(u"exename", u'(' + kExeName.toString() + QStringLiteral(".exe)"));
     form.setCaption(u"lblDescription", kDescription.toString() + crlf);
     form.setText(u"Text1",
-                 QStringLiteral("作者ホームページ：") + crlf + pages::kAuthorHomeShown.toString() + crlf
-                     + QStringLiteral("Eメール：") + crlf + pages::kAuthorMail.toString());
+                 QStringLiteral("作者ホームページ：") + crlf + identity::kHomePage.toString() + crlf
+                     + QStringLiteral("Eメール：") + crlf + identity::kMail.toString());
     form.setCaption(u"lblVersion",
                     QStringLiteral("Ver ") + kVersion.toString() + QStringLiteral("  (") + kVersionDate.toString()
                         + u')');
@@ -243,7 +244,7 @@ void frmabt::Form_Load()
 
 void frmabt::sakusya()
 {
-    openWebPage(pages::kAuthorHome.toString());
+    openWebPage(identity::kAuthorHome.toString());
 }
 
 void frmabt::cmdOK_Click()

@@ -6,6 +6,7 @@
 #include "platform/tab_control.h"
 #include "platform/untrapped_failure.h"
 #include "platform/window_fit.h"
+#include "sorvane_identity.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -362,8 +363,8 @@ Main1Window *buildMain1Window()
 {
     auto *window = new Main1Window;
     window->setObjectName(QStringLiteral("main1"));
-    window->setWindowTitle(QStringLiteral("Ｓｏｒｖａｎｅ"));
-    window->setWindowIcon(QIcon(QStringLiteral(":/icons/sorvane.ico")));
+    window->setWindowTitle(identity::kTitle.toString());
+    window->setWindowIcon(QIcon(identity::kIcon.toString()));
     window->setFont(fontOf(kWindowFont));
     addMenu(window);
 
