@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/form_slots.h"
-#include "forms/main/main1.h"
+#include "instance_slot.h"
+#include "main1.h"
 #include "sorvane_identity.h"
 
 #include <QStringView>
@@ -21,7 +21,7 @@ struct ProjectRecord {
 
 inline platform::Form &main1Slot()
 {
-    return instance<forms::main1>();
+    return platform::instance<forms::main1>();
 }
 
 inline constexpr ProjectRecord kProject{

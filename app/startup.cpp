@@ -2,8 +2,9 @@
 
 #include "project.h"
 
-#include "platform/layout.h"
-#include "platform/translations.h"
+#include "qt_message_boxes.h"
+#include "translations.h"
+#include "window_builder.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -19,10 +20,11 @@ void start(QApplication &application, const ProjectRecord &project)
     // Wayland it is the windows' app id.
     QGuiApplication::setDesktopFileName(project.appId.toString());
     QApplication::setWindowIcon(QIcon(project.icon.toString()));
+    platform::useQtMessageBoxes();
 
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     platform::installJapaneseTranslations(application);
-    platform::installJapaneseFontSubstitutes();
+    platform::registerJapaneseFontAliases();
 
     platform::Form &form = project.startupForm();
     form.load();

@@ -7,11 +7,12 @@
 // recorded instead of shown so nothing waits for a person. Before every timed
 // click the inputs are filled in and the result labels emptied, untimed, so
 // each click writes and paints new text as a user's first click does.
-#include "app/project.h"
-#include "app/startup.h"
-#include "bench/stats.h"
-#include "platform/message_box.h"
-#include "platform/tab_control.h"
+#include "message_boxes.h"
+#include "project.h"
+#include "recording_message_boxes.h"
+#include "startup.h"
+#include "stats.h"
+#include "tab_control.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -111,7 +112,7 @@ int main(int argc, char **argv)
         return 2;
     }
 
-    platform::RecordingMessageBoxes boxes;
+    support::RecordingMessageBoxes boxes;
     platform::ServiceSlot<platform::MessageBoxes>::Override useBoxes{boxes};
     app::start(application, app::kProject);
     if (!QTest::qWaitForWindowExposed(window())) {

@@ -2,8 +2,8 @@
 // window's first paint; see first_paint.h for what it prints.
 #include "first_paint.h"
 
-#include "app/project.h"
-#include "app/startup.h"
+#include "project.h"
+#include "startup.h"
 
 #include <QApplication>
 

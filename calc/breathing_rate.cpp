@@ -1,11 +1,11 @@
 #include "breathing_rate.h"
 
-#include "platform/float_check.h"
-#include "platform/form_access.h"
-#include "platform/message_box.h"
-#include "platform/numeric_text.h"
-#include "platform/pattern_format.h"
-#include "platform/runtime_error.h"
+#include "float_check.h"
+#include "form_access.h"
+#include "message_boxes.h"
+#include "numeric_text.h"
+#include "pattern_format.h"
+#include "runtime_error.h"
 
 namespace calc {
 
@@ -62,25 +62,6 @@ void runBreathingRate(platform::FormAccess &main1, platform::MessageBoxes &boxes
                 // The result box itself failed: nothing more to undo.
             }
         });
-}
-
-BreathingOutcome evaluateBreathingRate(const std::array<QString, 5> &texts, const QString &label7Before)
-{
-    platform::MemoryForm form;
-    for (std::size_t k = 0; k < texts.size(); ++k)
-        form.put(kBreathingBoxes[k].control.toString(), texts[k]);
-    const QString resultBox = kBreathingResult.toString();
-    form.put(resultBox, label7Before);
-    platform::RecordingMessageBoxes boxes;
-    runBreathingRate(form, boxes);
-
-    const QString message = boxes.requests().empty() ? QString() : boxes.requests().back().prompt;
-    BreathingOutcome outcome{BreathingOutcome::Kind::SilentEnd, form.value(resultBox), form.focus(), message};
-    if (!message.isEmpty())
-        outcome.kind = BreathingOutcome::Kind::Rejected;
-    else if (form.focus() == kBreathingDone)
-        outcome.kind = BreathingOutcome::Kind::Result;
-    return outcome;
 }
 
 } // namespace calc

@@ -56,14 +56,4 @@ inline constexpr QStringView kBreathingPattern = u"#0.0";
 //    to these inputs.
 void runBreathingRate(platform::FormAccess &main1, platform::MessageBoxes &boxes);
 
-// The same run on plain texts, without a window.
-struct BreathingOutcome {
-    enum class Kind { Result, Rejected, SilentEnd };
-    Kind kind;
-    QString label7;  // the result box afterwards
-    QString focus;   // the control given the focus, if any
-    QString message; // the message shown, if any
-};
-BreathingOutcome evaluateBreathingRate(const std::array<QString, 5> &texts, const QString &label7Before = {});
-
 } // namespace calc

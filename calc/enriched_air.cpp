@@ -1,11 +1,11 @@
 #include "enriched_air.h"
 
-#include "platform/float_check.h"
-#include "platform/form_access.h"
-#include "platform/message_box.h"
-#include "platform/numeric_text.h"
-#include "platform/pattern_format.h"
-#include "platform/runtime_error.h"
+#include "float_check.h"
+#include "form_access.h"
+#include "message_boxes.h"
+#include "numeric_text.h"
+#include "pattern_format.h"
+#include "runtime_error.h"
 
 namespace calc {
 
@@ -56,19 +56,6 @@ void runEnrichedAir(platform::FormAccess &main1, platform::MessageBoxes &boxes)
             main1.setCaption(kPressureResult, platform::formatSingle(po2, kPressurePattern));
         },
         [&](const platform::RuntimeError &) { boxes.inform(kEnrichedAirMessage.toString()); });
-}
-
-EnrichedAirOutcome evaluateEnrichedAir(const QString &oxygen, const QString &depth, const QString &label14Before,
-                                       const QString &label16Before)
-{
-    platform::MemoryForm form;
-    form.put(kOxygenBox.toString(), oxygen);
-    form.put(kDepthBox.toString(), depth);
-    form.put(kDepthResult.toString(), label14Before);
-    form.put(kPressureResult.toString(), label16Before);
-    platform::RecordingMessageBoxes boxes;
-    runEnrichedAir(form, boxes);
-    return {form.value(kDepthResult.toString()), form.value(kPressureResult.toString()), !boxes.requests().empty()};
 }
 
 } // namespace calc

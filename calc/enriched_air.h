@@ -35,13 +35,4 @@ inline constexpr QStringView kEnrichedAirMessage = u"半角数字を入れて下
 // one message; what was written before it stays. Never moves the focus.
 void runEnrichedAir(platform::FormAccess &main1, platform::MessageBoxes &boxes);
 
-// The same run on plain texts, without a window.
-struct EnrichedAirOutcome {
-    QString label14;
-    QString label16;
-    bool messageShown = false;
-};
-EnrichedAirOutcome evaluateEnrichedAir(const QString &oxygen, const QString &depth, const QString &label14Before = {},
-                                       const QString &label16Before = {});
-
 } // namespace calc

@@ -30,9 +30,9 @@ set(SORVANE_AUTHOR_HOME https://example.jp/)
 set(SORVANE_HOME_PAGE https://example.jp/sorvane/)
 set(SORVANE_MAIL sorvane@example.jp)
 
-# The program icon as a Qt resource: app/sorvane.ico under this prefix.
+# The program icon as a Qt resource: this file of app/ under this prefix.
 set(SORVANE_ICON_PREFIX /icons)
-set(SORVANE_ICON_FILE sorvane.ico)
+set(SORVANE_ICON_FILE sorvane.png)
 
 # Spellings derived from the above.
 set(SORVANE_ICON_RESOURCE ":${SORVANE_ICON_PREFIX}/${SORVANE_ICON_FILE}")

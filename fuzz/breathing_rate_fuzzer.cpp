@@ -4,9 +4,10 @@
 // An input starting with a zero byte instead gives the arithmetic core five
 // floats directly (20 bytes), reaching values no text rounds to.
 
-#include "calc/breathing_rate.h"
+#include "breathing_rate.h"
+#include "calc_evaluation.h"
 #include "models.h"
-#include "platform/runtime_error.h"
+#include "runtime_error.h"
 
 #include <bit>
 #include <cfenv>
@@ -69,9 +70,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         texts[k] = exactText(fields[k]);
 
     const fuzzmodel::BreathingModel expected = fuzzmodel::breathingRate(fields, before);
-    const calc::BreathingOutcome outcome = calc::evaluateBreathingRate(texts, exactText(before));
+    const support::BreathingOutcome outcome = support::evaluateBreathingRate(texts, exactText(before));
     const fuzzmodel::BreathingModel actual{static_cast<fuzzmodel::BreathingModel::Kind>(outcome.kind),
-                                           outcome.label7.toStdU16String(), outcome.focus.toStdU16String(),
+                                           outcome.result.toStdU16String(), outcome.focus.toStdU16String(),
                                            outcome.message.toStdU16String()};
     if (actual.kind != expected.kind || actual.label7 != expected.label7 || actual.focus != expected.focus
         || actual.message != expected.message) {

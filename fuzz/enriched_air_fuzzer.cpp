@@ -3,9 +3,10 @@
 // Input: the oxygen and depth texts separated by '|'. An input starting with
 // a zero byte instead gives both formulas two floats directly (8 bytes).
 
-#include "calc/enriched_air.h"
+#include "calc_evaluation.h"
+#include "enriched_air.h"
 #include "models.h"
-#include "platform/runtime_error.h"
+#include "runtime_error.h"
 
 #include <bit>
 #include <cfenv>
@@ -65,8 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto fields = fuzzmodel::fieldsFromBytes<2>(data, size);
     const std::u16string before14 = u"old14", before16 = u"old16";
     const fuzzmodel::EnrichedAirModel expected = fuzzmodel::enrichedAir(fields[0], fields[1], before14, before16);
-    const calc::EnrichedAirOutcome actual =
-        calc::evaluateEnrichedAir(exactText(fields[0]), exactText(fields[1]), exactText(before14), exactText(before16));
+    const support::EnrichedAirOutcome actual = support::evaluateEnrichedAir(exactText(fields[0]), exactText(fields[1]),
+                                                                            exactText(before14), exactText(before16));
     if (actual.label14.toStdU16String() != expected.label14 || actual.label16.toStdU16String() != expected.label16
         || actual.messageShown != expected.messageShown) {
         fuzzmodel::fail(

@@ -5,8 +5,8 @@
 // text read with strtof, so that near-ties such as 0.525 are easy to reach.
 
 #include "models.h"
-#include "platform/pattern_format.h"
-#include "platform/runtime_error.h"
+#include "pattern_format.h"
+#include "runtime_error.h"
 
 #include <bit>
 #include <cstdio>

@@ -1,8 +1,8 @@
 // The numeric-prefix conversion against strtod on the prefix the model scans.
 
 #include "models.h"
-#include "platform/numeric_text.h"
-#include "platform/runtime_error.h"
+#include "numeric_text.h"
+#include "runtime_error.h"
 
 #include <cmath>
 #include <cstdio>

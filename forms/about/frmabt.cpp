@@ -3,16 +3,14 @@
 #include "page_addresses.h"
 #include "web_page_opener.h"
 
-#include "app/form_slots.h"
-#include "platform/layout.h"
-#include "platform/untrapped_failure.h"
-#include "platform/window_fit.h"
+#include "instance_slot.h"
+#include "run_handler.h"
 #include "sorvane_identity.h"
+#include "window_builder.h"
+#include "window_fit.h"
 
 #include <QDialog>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QShowEvent>
@@ -28,10 +26,13 @@ constexpr QStringView kVersion = identity::kRelease;
 constexpr QStringView kVersionDate = identity::kReleaseDate;
 constexpr QStringView kDescription = u"毎分呼吸量調査ツール";
 
+using platform::ControlKind;
+using platform::ControlRow;
+using platform::FontSpec;
 using platform::kMincho;
 using platform::kPGothic;
-using platform::layoutFont;
 using platform::twipRect;
+using enum platform::ControlLook;
 
 class AboutWindow final : public QDialog {
 public:
@@ -67,66 +68,57 @@ private:
     bool placed_ = false;
 };
 
-// A multi-line box in a dialog with a default button: Enter is the dialog's,
-// which presses that button, and Ctrl+Enter starts a new line.
-class ContactText final : public QPlainTextEdit {
-public:
-    using QPlainTextEdit::QPlainTextEdit;
+// The layout stores no font for the box: the main window's default face.
+constexpr FontSpec kWindowFont{kPGothic, 9, false};
+constexpr FontSpec kMincho825{kMincho, 8.25, false};
+constexpr FontSpec kMincho975{kMincho, 9.75, false};
+constexpr FontSpec kMincho12{kMincho, 12, false};
+constexpr FontSpec kGothic825{kPGothic, 8.25, false};
+constexpr FontSpec kGothic825Bold{kPGothic, 8.25, true};
+constexpr FontSpec kGothic12Bold{kPGothic, 12, true};
 
-protected:
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
-            QPlainTextEdit::keyPressEvent(event);
-        } else if (event->modifiers() & Qt::ControlModifier) {
-            insertPlainText(QStringLiteral("\n"));
-        } else {
-            event->ignore(); // on to the dialog
-        }
-    }
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+constexpr QRgb kRed = qRgb(255, 0, 0);
+constexpr QRgb kGrey = qRgb(128, 128, 128);
+
+// In tab-index order, which is also the order they are created in. The title
+// and description reach under the two page buttons: the buttons are drawn
+// over them. Form_Load writes the empty captions.
+const ControlRow kControls[] = {
+    {u"cmdOK", ControlKind::Button, u"OK", 4920, 600, 705, 345, 0, nullptr, DefaultButton},
+    {u"picIcon", ControlKind::Picture, identity::kIcon, 240, 240, 510, 510, 1, nullptr, Framed},
+    {u"lblDescription", ControlKind::Label, u"", 960, 1200, 4605, 285, 2, &kMincho975, Transparent, kBlack},
+    {u"lblTitle", ControlKind::Label, u"", 960, 120, 4605, 345, 3, &kMincho12, Transparent, kBlack},
+    {u"lblVersion", ControlKind::Label, u"", 960, 840, 4605, 225, 4, &kMincho975, Transparent},
+    {u"Text1", ControlKind::TextArea, u"", 240, 1680, 5415, 855, 5, &kMincho825},
+    {u"exename", ControlKind::Label, u"", 960, 480, 4575, 255, 6, &kMincho975, Transparent},
+    {u"Command1", ControlKind::Button, u"作者HP", 4920, 120, 735, 375, 7, &kGothic825, OnTop},
+    {u"Picture1", ControlKind::Picture, u":/forms/about/picture1.bmp", 240, 3240, 5340, 3720, 8, nullptr, Sunken},
+    {u"Label1", ControlKind::Label, u"入力例", 240, 2640, 1095, 255, 9, &kGothic12Bold, Transparent, kRed},
+    {u"Label2", ControlKind::Label, u"男性消費量１５以下、女性１３以下が目安（体格等により変わります）", 360, 3000,
+     5415, 255, 10, &kGothic825Bold, Transparent},
+    {u"Command2", ControlKind::Button, u"スキューバダイビング情報ＨＰ", 3120, 1080, 2535, 375, 11, nullptr, OnTop},
+    // A one-pixel grey separator, its end point not drawn.
+    {u"Line1", ControlKind::Line, u"", 120, 1560, 5564, 0, 12, nullptr, Plain, kGrey},
 };
 
-QLabel *addLabel(QWidget *parent, const char *name, const QRect &geometry, const QFont &font, const QString &text = {})
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setTextFormat(Qt::PlainText);
-    // Top-aligned: a caption ending in a line break keeps its text on the
-    // first line, and the empty line after it falls outside the label.
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setText(text);
-    return label;
-}
+// Pictures say nothing to a screen reader unless they are described; the
+// description's caption ends in a line break, which a screen reader would
+// read out.
+struct Spoken {
+    QStringView control;
+    QStringView name;
+    QStringView description;
+};
 
-// A text colour the layout fixes, drawn on the box's background.
-void setTextColour(QWidget *widget, const QColor &colour)
-{
-    platform::keepFixedColourLegible(widget, QPalette::WindowText, colour, QPalette::Window);
-}
-
-QPushButton *addButton(QWidget *parent, const char *name, const QRect &geometry, const QString &text)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    return button;
-}
-
-// A picture box. Its layout size is its picture's plus the frame on each side.
-QLabel *addPicture(QWidget *parent, const char *name, const QRect &geometry, const QString &picture, int frameStyle,
-                   int frameWidth)
-{
-    auto *box = new QLabel(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setGeometry(geometry);
-    box->setFrameStyle(frameStyle);
-    box->setLineWidth(frameWidth);
-    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    box->setPixmap(QPixmap(picture));
-    return box;
-}
+const Spoken kSpoken[] = {
+    {u"picIcon", u"Ｓｏｒｖａｎｅのアイコン", u"黄色と紫の小さな魚"},
+    {u"lblDescription", kDescription, u""},
+    {u"Text1", u"作者の連絡先", u""},
+    {u"Picture1", u"入力例",
+     u"毎分呼吸量調査ツールの入力例：タンクの開始圧 185、タンク終了時の残圧 50、"
+     u"タンク容積 10 リットル、平均水深 12.5 ｍ、水深時間 45 分で、毎分呼吸量 13.3 リットル／分"},
+};
 
 } // namespace
 
@@ -142,88 +134,28 @@ QWidget *frmabt::createWindow()
     window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowCloseButtonHint);
     window->setWindowIcon(QIcon(identity::kIcon.toString()));
-    // The layout stores no font for the box: the main window's default face.
-    window->setFont(layoutFont(kPGothic, 9, false));
+    window->setFont(platform::layoutFont(kWindowFont));
     window->setGeometry(client);
     window->setFixedSize(client.size());
 
-    // Created in tab-index order, which is also the keyboard order.
-    QPushButton *ok = addButton(window, "cmdOK", twipRect(4920, 600, 705, 345), QStringLiteral("OK"));
-    ok->setDefault(true);
+    platform::WindowBuilder builder(window, QPalette::Window);
+    for (const ControlRow &row : kControls)
+        builder.add(window, row);
+    builder.finish();
+    for (const Spoken &entry : kSpoken) {
+        auto *control = window->findChild<QWidget *>(entry.control.toString());
+        control->setAccessibleName(entry.name.toString());
+        if (!entry.description.isEmpty())
+            control->setAccessibleDescription(entry.description.toString());
+    }
+
+    auto *ok = window->findChild<QPushButton *>(QStringLiteral("cmdOK"));
     window->setCancelButton(ok);
-
-    QLabel *icon = addPicture(window, "picIcon", twipRect(240, 240, 510, 510), identity::kIcon.toString(),
-                              QFrame::Box | QFrame::Plain, 1);
-    icon->setAutoFillBackground(true);
-    icon->setBackgroundRole(QPalette::Base);
-    icon->setForegroundRole(QPalette::Text);
-    // Pictures say nothing to a screen reader unless they are described.
-    icon->setAccessibleName(identity::kTitle.toString() + QStringLiteral("のアイコン"));
-    icon->setAccessibleDescription(QStringLiteral("黄色と紫の小さな魚"));
-
-    QLabel *description =
-        addLabel(window, "lblDescription", twipRect(960, 1200, 4605, 285), layoutFont(kMincho, 9.75, false));
-    setTextColour(description, QColor(0, 0, 0));
-    // The caption ends in a line break, which a screen reader would read out.
-    description->setAccessibleName(kDescription.toString());
-    QLabel *title = addLabel(window, "lblTitle", twipRect(960, 120, 4605, 345), layoutFont(kMincho, 12, false));
-    setTextColour(title, QColor(0, 0, 0));
-    addLabel(window, "lblVersion", twipRect(960, 840, 4605, 225), layoutFont(kMincho, 9.75, false));
-
-    auto *contact = new ContactText(window);
-    contact->setObjectName(QStringLiteral("Text1"));
-    contact->setGeometry(twipRect(240, 1680, 5415, 855));
-    contact->setFont(layoutFont(kMincho, 8.25, false));
-    contact->setFrameStyle(QFrame::Box | QFrame::Plain);
-    contact->setLineWidth(1);
-    contact->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    contact->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // A margin of one pixel, so the four lines fit the box's height.
-    contact->document()->setDocumentMargin(1);
-    // Tab leaves the box as it does in every other control of the box.
-    contact->setTabChangesFocus(true);
-    contact->setAccessibleName(QStringLiteral("作者の連絡先"));
-
-    addLabel(window, "exename", twipRect(960, 480, 4575, 255), layoutFont(kMincho, 9.75, false));
-    QPushButton *authorHome = addButton(window, "Command1", twipRect(4920, 120, 735, 375), QStringLiteral("作者HP"));
-    authorHome->setFont(layoutFont(kPGothic, 8.25, false));
-
-    QLabel *example = addPicture(window, "Picture1", twipRect(240, 3240, 5340, 3720),
-                                 QStringLiteral(":/forms/about/picture1.bmp"), QFrame::WinPanel | QFrame::Sunken, 2);
-    example->setAccessibleName(QStringLiteral("入力例"));
-    example->setAccessibleDescription(
-        QStringLiteral("毎分呼吸量調査ツールの入力例：タンクの開始圧 185、タンク終了時の残圧 50、"
-                       "タンク容積 10 リットル、平均水深 12.5 ｍ、水深時間 45 分で、毎分呼吸量 13.3 リットル／分"));
-
-    QLabel *exampleCaption = addLabel(window, "Label1", twipRect(240, 2640, 1095, 255), layoutFont(kPGothic, 12, true),
-                                      QStringLiteral("入力例"));
-    setTextColour(exampleCaption, QColor(255, 0, 0));
-    addLabel(window, "Label2", twipRect(360, 3000, 5415, 255), layoutFont(kPGothic, 8.25, true),
-             QStringLiteral("男性消費量１５以下、女性１３以下が目安（体格等により変わります）"));
-    QPushButton *scubaPage =
-        addButton(window, "Command2", twipRect(3120, 1080, 2535, 375), QStringLiteral("スキューバダイビング情報ＨＰ"));
-
-    // A one-pixel grey separator from (120, 1560) to (5684, 1560), its end
-    // point not drawn.
-    auto *line = new QFrame(window);
-    line->setObjectName(QStringLiteral("Line1"));
-    const int left = platform::twipsToPixels(120);
-    line->setGeometry(left, platform::twipsToPixels(1560), platform::twipsToPixels(5684) - left, 1);
-    line->setAutoFillBackground(true);
-    platform::keepFixedColourLegible(line, QPalette::Window, QColor(128, 128, 128), QPalette::Window);
-
-    QWidget::setTabOrder(ok, contact);
-    QWidget::setTabOrder(contact, authorHome);
-    QWidget::setTabOrder(authorHome, scubaPage);
-    // The title and description reach under the two page buttons: the
-    // buttons are drawn over them.
-    authorHome->raise();
-    scubaPage->raise();
-    ok->setFocus();
-
     platform::onEvent(ok, &QPushButton::clicked, [this] { cmdOK_Click(); });
-    platform::onEvent(authorHome, &QPushButton::clicked, [this] { Command1_Click(); });
-    platform::onEvent(scubaPage, &QPushButton::clicked, [this] { Command2_Click(); });
+    platform::onEvent(window->findChild<QPushButton *>(QStringLiteral("Command1")), &QPushButton::clicked,
+                      [this] { Command1_Click(); });
+    platform::onEvent(window->findChild<QPushButton *>(QStringLiteral("Command2")), &QPushButton::clicked,
+                      [this] { Command2_Click(); });
     return window;
 }
 
@@ -249,7 +181,7 @@ void frmabt::sakusya()
 
 void frmabt::cmdOK_Click()
 {
-    app::instance<platform::Global>().unload(app::instance<frmabt>());
+    platform::instance<platform::Global>().unload(platform::instance<frmabt>());
 }
 
 void frmabt::Command1_Click()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/form.h"
+#include "form.h"
 
 namespace forms {
 

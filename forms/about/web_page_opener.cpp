@@ -1,7 +1,7 @@
 #include "web_page_opener.h"
 
-#include "platform/automation.h"
-#include "platform/message_box.h"
+#include "automation.h"
+#include "message_boxes.h"
 
 namespace forms {
 

@@ -2,20 +2,21 @@
 
 #include "main1_layout.h"
 
-#include "app/form_slots.h"
-#include "calc/breathing_rate.h"
-#include "calc/enriched_air.h"
-#include "forms/about/frmabt.h"
-#include "forms/about/page_addresses.h"
-#include "forms/about/web_page_opener.h"
-#include "platform/key_press.h"
-#include "platform/message_box.h"
-#include "platform/program.h"
-#include "platform/runtime_error.h"
-#include "platform/tab_control.h"
-#include "platform/untrapped_failure.h"
+#include "breathing_rate.h"
+#include "end_program.h"
+#include "enriched_air.h"
+#include "frmabt.h"
+#include "instance_slot.h"
+#include "key_press.h"
+#include "message_boxes.h"
+#include "page_addresses.h"
+#include "run_handler.h"
+#include "runtime_error.h"
+#include "tab_control.h"
+#include "web_page_opener.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -26,13 +27,13 @@ namespace {
 // main1's controls, through its slot; asked afresh at every use.
 platform::FormAccess &controls()
 {
-    return app::instance<main1>().controls();
+    return platform::instance<main1>().controls();
 }
 
 // The store of a tab control's Tab property on main1.
 void selectTab(QStringView tabControl, int tab)
 {
-    main1 &form = app::instance<main1>();
+    main1 &form = platform::instance<main1>();
     form.controls(); // a form is loaded by touching any of its controls
     auto *tabs = form.window()->findChild<platform::TabControl *>(tabControl.toString());
     if (!tabs)
@@ -58,6 +59,16 @@ Control *child(QWidget *window, const char *name)
 }
 
 } // namespace
+
+void Main1Window::closeEvent(QCloseEvent *event)
+{
+    int cancel = 0;
+    if (queryUnload_) {
+        const int mode = event->spontaneous() ? main1::FromControlMenu : main1::FromCode;
+        platform::runHandler([&] { queryUnload_(cancel, mode); });
+    }
+    event->setAccepted(cancel == 0);
+}
 
 QWidget *main1::createWindow()
 {
@@ -108,7 +119,7 @@ void main1::Form_Load()
 void main1::Form_QueryUnload(int &, int)
 {
     // Closing the main window is never refused; the About box goes with it.
-    app::instance<platform::Global>().unload(app::instance<frmabt>());
+    platform::instance<platform::Global>().unload(platform::instance<frmabt>());
 }
 
 void main1::Command1_Click()
@@ -176,7 +187,7 @@ void main1::Text5_KeyPress(int &keyAscii)
 
 void main1::hhelp_Click()
 {
-    app::instance<frmabt>().show();
+    platform::instance<frmabt>().show();
 }
 
 void main1::eend_Click()

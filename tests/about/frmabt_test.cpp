@@ -1,10 +1,12 @@
-#include "forms/about/frmabt.h"
-#include "forms/about/page_addresses.h"
-#include "sorvane_identity.h"
+#include "frmabt.h"
+#include "page_addresses.h"
 
-#include "app/form_slots.h"
-#include "platform/automation.h"
-#include "platform/message_box.h"
+#include "automation.h"
+#include "instance_slot.h"
+#include "message_boxes.h"
+#include "recording_automation.h"
+#include "recording_message_boxes.h"
+#include "sorvane_identity.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -23,7 +25,7 @@ using platform::MessageAnswer;
 
 forms::frmabt &about()
 {
-    return app::instance<forms::frmabt>();
+    return platform::instance<forms::frmabt>();
 }
 
 template <class T = QWidget>
@@ -64,8 +66,8 @@ protected:
         finishEvents();
     }
 
-    platform::RecordingMessageBoxes boxes_;
-    platform::RecordingDesktop desktop_;
+    support::RecordingMessageBoxes boxes_;
+    support::RecordingDesktop desktop_;
     platform::ServiceSlot<platform::MessageBoxes>::Override useBoxes_{boxes_};
     platform::ServiceSlot<platform::Desktop>::Override useDesktop_{desktop_};
 };
@@ -313,8 +315,8 @@ TEST_F(AboutBoxAnsweredYes, EachPageButtonOpensItsOwnPage)
         {"Command2", forms::pages::kScubaInformation},
     };
     for (const auto &row : rows) {
-        platform::RecordingMessageBoxes boxes({MessageAnswer::Yes});
-        platform::RecordingDesktop desktop;
+        support::RecordingMessageBoxes boxes({MessageAnswer::Yes});
+        support::RecordingDesktop desktop;
         platform::ServiceSlot<platform::MessageBoxes>::Override useBoxes(boxes);
         platform::ServiceSlot<platform::Desktop>::Override useDesktop(desktop);
         QTest::mouseClick(control<QPushButton>(row.button), Qt::LeftButton);
@@ -339,7 +341,7 @@ TEST_F(AboutBoxTest, AnsweringNoLeavesTheBoxAsItWas)
 
 TEST_F(AboutBoxAnsweredYes, AFailingPageButtonIsReportedAndTheBoxStaysOpen)
 {
-    platform::ClassRegistry none;
+    support::NoAutomationClasses none;
     platform::ServiceSlot<platform::AutomationClasses>::Override noBrowser(none);
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     ASSERT_EQ(boxes_.requests().size(), 2u);

@@ -1,4 +1,4 @@
-#include "tools/pictures/bmp24.h"
+#include "bmp24.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,6 +1,6 @@
-#include "forms/about/frmabt.h"
+#include "frmabt.h"
 
-#include "app/form_slots.h"
+#include "instance_slot.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -12,7 +12,7 @@ TEST(AboutBoxOnASmallScreen, MovesUpJustEnoughToLieWhollyOnTheScreen)
 {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     ASSERT_EQ(screen, QRect(0, 0, 1024, 560));
-    forms::frmabt &about = app::instance<forms::frmabt>();
+    forms::frmabt &about = platform::instance<forms::frmabt>();
     about.show();
     QWidget *window = about.window();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));

@@ -1,8 +1,10 @@
-#include "forms/about/web_page_opener.h"
+#include "web_page_opener.h"
 
-#include "platform/automation.h"
-#include "platform/message_box.h"
-#include "platform/untrapped_failure.h"
+#include "automation.h"
+#include "message_boxes.h"
+#include "recording_automation.h"
+#include "recording_message_boxes.h"
+#include "run_handler.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -11,10 +13,15 @@
 
 #include <gtest/gtest.h>
 
+#if defined(Q_OS_LINUX)
+#include <cerrno>
+#include <csignal>
+#endif
+
 namespace {
 
 using platform::MessageAnswer;
-using platform::RecordingAutomation;
+using support::RecordingAutomation;
 using Step = RecordingAutomation::Step;
 
 const QString kPage = QStringLiteral("https://example.jp/scuba");
@@ -29,8 +36,8 @@ protected:
         platform::runHandler([] { forms::openWebPage(kPage); });
     }
 
-    platform::RecordingMessageBoxes boxes_;
-    platform::RecordingDesktop desktop_;
+    support::RecordingMessageBoxes boxes_;
+    support::RecordingDesktop desktop_;
     RecordingAutomation automation_;
     platform::ServiceSlot<platform::MessageBoxes>::Override useBoxes_{boxes_};
     platform::ServiceSlot<platform::Desktop>::Override useDesktop_{desktop_};
@@ -97,9 +104,9 @@ TEST(WebPageOpenerFailure, IsAnUntrappedFailureAndTheProgramGoesOn)
          {Step::Create, Step::Call, Step::Store, Step::Release}},
     };
     for (const Row &row : rows) {
-        platform::RecordingMessageBoxes boxes({MessageAnswer::Yes});
-        platform::RecordingDesktop desktop(row.desktopOpens);
-        platform::ClassRegistry none;
+        support::RecordingMessageBoxes boxes({MessageAnswer::Yes});
+        support::RecordingDesktop desktop(row.desktopOpens);
+        support::NoAutomationClasses none;
         RecordingAutomation automation = row.browserClassExists ? RecordingAutomation() : RecordingAutomation(none);
         platform::ServiceSlot<platform::MessageBoxes>::Override useBoxes(boxes);
         platform::ServiceSlot<platform::Desktop>::Override useDesktop(desktop);
@@ -134,8 +141,10 @@ TEST(WebPageOpenerThroughXdgOpen, AFailureIsToldAfterTheHandlerAndSuccessIsSilen
         bool reportedLater;  // the address to copy, once the handler has returned
     };
     const Row rows[] = {
-        {"exits 4", "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args\"\nexit 4\n", true, false, true},
-        {"exits 0", "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args\"\nexit 0\n", true, false, false},
+        {"exits 4", "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args\"\necho $$ > \"$0.pid\"\nexit 4\n", true, false,
+         true},
+        {"exits 0", "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args\"\necho $$ > \"$0.pid\"\nexit 0\n", true, false,
+         false},
         {"cannot be started", "#!/nonexistent/interpreter\n", false, true, false},
     };
     const QByteArray path = qgetenv("PATH");
@@ -147,12 +156,27 @@ TEST(WebPageOpenerThroughXdgOpen, AFailureIsToldAfterTheHandlerAndSuccessIsSilen
         opener.close();
         opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("PATH", QFile::encodeName(dir.path()) + ':' + path);
-        platform::RecordingMessageBoxes boxes({MessageAnswer::Yes});
+        support::RecordingMessageBoxes boxes({MessageAnswer::Yes});
         platform::ServiceSlot<platform::MessageBoxes>::Override useBoxes(boxes);
 
         platform::runHandler([] { forms::openWebPage(kPage); });
         ASSERT_EQ(boxes.requests().size(), row.reportedAtOnce ? 2u : 1u) << row.what;
-        EXPECT_TRUE(QTest::qWaitFor([] { return platform::QtDesktop::openersRunning() == 0; }, 10000)) << row.what;
+        if (row.started) {
+            // The program hears of the ending when it reaps the process, so
+            // once the pid is gone its report, if any, has been made.
+            const QString pidFile = opener.fileName() + QStringLiteral(".pid");
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] {
+                    QFile file(pidFile);
+                    if (!file.open(QIODevice::ReadOnly))
+                        return false;
+                    const pid_t pid = file.readAll().trimmed().toInt();
+                    return pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH;
+                },
+                10000))
+                << row.what;
+            QCoreApplication::processEvents();
+        }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         qputenv("PATH", path);
 

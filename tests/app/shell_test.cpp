@@ -1,11 +1,12 @@
-#include "app/form_slots.h"
-#include "app/project.h"
-#include "app/startup.h"
-#include "forms/about/frmabt.h"
-#include "forms/main/main1.h"
-#include "platform/message_box.h"
-#include "platform/tab_control.h"
+#include "frmabt.h"
+#include "instance_slot.h"
+#include "main1.h"
+#include "message_boxes.h"
+#include "project.h"
+#include "recording_message_boxes.h"
 #include "sorvane_identity.h"
+#include "startup.h"
+#include "tab_control.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,12 +38,12 @@ class Shell : public ::testing::Test {
 protected:
     void TearDown() override
     {
-        app::instance<platform::Global>().unload(app::instance<forms::frmabt>());
-        app::instance<platform::Global>().unload(app::instance<forms::main1>());
+        platform::instance<platform::Global>().unload(platform::instance<forms::frmabt>());
+        platform::instance<platform::Global>().unload(platform::instance<forms::main1>());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    platform::RecordingMessageBoxes boxes;
+    support::RecordingMessageBoxes boxes;
     platform::ServiceSlot<platform::MessageBoxes>::Override useBoxes{boxes};
 };
 
@@ -58,12 +59,12 @@ TEST_F(Shell, StartShowsTheStartUpFormFromItsSlotAndNothingElse)
     EXPECT_EQ(QGuiApplication::desktopFileName(), identity::kAppId);
 
     // The window the user sees is the one handlers reach through the slot.
-    QWidget *window = app::instance<forms::main1>().window();
+    QWidget *window = platform::instance<forms::main1>().window();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(&app::kProject.startupForm(), &app::instance<forms::main1>());
+    EXPECT_EQ(&app::kProject.startupForm(), &platform::instance<forms::main1>());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->findChild<platform::TabControl *>(QStringLiteral("SSTab1"))->tab(), 0);
-    EXPECT_FALSE(app::instance<forms::frmabt>().isLoaded());
+    EXPECT_FALSE(platform::instance<forms::frmabt>().isLoaded());
     EXPECT_EQ(visibleWindows(), QStringList{QStringLiteral("main1")});
 }
 
@@ -88,11 +89,11 @@ TEST_F(Shell, EveryWayOutEndsTheProgramWithNoWindowLeft)
     };
     for (const Row &row : rows) {
         app::start(application(), app::kProject);
-        QWidget *main = app::instance<forms::main1>().window();
+        QWidget *main = platform::instance<forms::main1>().window();
         ASSERT_NE(main, nullptr) << row.what;
         if (row.aboutOpen)
             main->findChild<QAction *>(QStringLiteral("hhelp"))->trigger();
-        ASSERT_EQ(app::instance<forms::frmabt>().isLoaded(), row.aboutOpen) << row.what;
+        ASSERT_EQ(platform::instance<forms::frmabt>().isLoaded(), row.aboutOpen) << row.what;
 
         QTimer::singleShot(0, main, [&] { row.leave(main); });
         QTimer watchdog;
@@ -102,8 +103,8 @@ TEST_F(Shell, EveryWayOutEndsTheProgramWithNoWindowLeft)
         EXPECT_EQ(app::run(application()), 0) << row.what;
 
         EXPECT_EQ(visibleWindows(), QStringList()) << row.what;
-        EXPECT_FALSE(app::instance<forms::main1>().isLoaded()) << row.what;
-        EXPECT_FALSE(app::instance<forms::frmabt>().isLoaded()) << row.what;
+        EXPECT_FALSE(platform::instance<forms::main1>().isLoaded()) << row.what;
+        EXPECT_FALSE(platform::instance<forms::frmabt>().isLoaded()) << row.what;
         EXPECT_TRUE(boxes.requests().empty()) << row.what;
     }
 }

@@ -305,7 +305,7 @@ TEST_F(VersionResource, FixedPartStringsAndTranslation)
 
 TEST_F(VersionResource, IconImageIsTheIconFilesOneImageAndTheGroupNamesIt)
 {
-    QFile ico(identity::kIcon.toString());
+    QFile ico(QStringLiteral(SORVANE_APP_DIR "/sorvane.ico"));
     ASSERT_TRUE(ico.open(QIODevice::ReadOnly));
     const QByteArray file = ico.readAll();
     ASSERT_EQ(file.size(), 766);

@@ -1,5 +1,5 @@
-#include "bench/first_paint.h"
-#include "bench/stats.h"
+#include "first_paint.h"
+#include "stats.h"
 
 #include <QApplication>
 #include <QPainter>

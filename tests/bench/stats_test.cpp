@@ -1,4 +1,4 @@
-#include "bench/stats.h"
+#include "stats.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,9 @@
-#include "calc/breathing_rate.h"
-#include "platform/form_access.h"
-#include "platform/message_box.h"
-#include "platform/runtime_error.h"
+#include "breathing_rate.h"
+#include "calc_evaluation.h"
+#include "form_access.h"
+#include "message_boxes.h"
+#include "recording_message_boxes.h"
+#include "runtime_error.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +12,13 @@
 
 namespace {
 
-using Kind = calc::BreathingOutcome::Kind;
+using Kind = support::BreathingOutcome::Kind;
 
 struct Case {
     const char *what;
     std::array<const char16_t *, 5> texts;
     Kind kind;
-    const char16_t *label7; // afterwards, starting from "9.9"
+    const char16_t *result; // Label7 afterwards, starting from "9.9"
     const char16_t *focus;
     const char16_t *message;
 };
@@ -36,9 +38,9 @@ TEST_P(BreathingRate, GivesTheOutcomeOfItsInputs)
         texts[k] = QString::fromUtf16(c.texts[k]);
     // The toolkit leaves flags set between events: good input must not trip over them.
     std::feraiseexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);
-    const calc::BreathingOutcome out = calc::evaluateBreathingRate(texts, QStringLiteral("9.9"));
+    const support::BreathingOutcome out = support::evaluateBreathingRate(texts, QStringLiteral("9.9"));
     EXPECT_EQ(out.kind, c.kind) << c.what;
-    EXPECT_EQ(out.label7, QString::fromUtf16(c.label7)) << c.what;
+    EXPECT_EQ(out.result, QString::fromUtf16(c.result)) << c.what;
     EXPECT_EQ(out.focus, QString::fromUtf16(c.focus)) << c.what;
     EXPECT_EQ(out.message, QString::fromUtf16(c.message)) << c.what;
 }
@@ -140,7 +142,7 @@ TEST(BreathingRateHandler, ReadsEachAcceptedBoxTwiceAndStopsAtTheFirstRejected)
     form.put(QStringLiteral("Text3"), QStringLiteral("0"));
     form.put(QStringLiteral("Text4"), QStringLiteral("20"));
     form.put(QStringLiteral("Text5"), QStringLiteral("30"));
-    platform::RecordingMessageBoxes boxes;
+    support::RecordingMessageBoxes boxes;
     calc::runBreathingRate(form, boxes);
 
     EXPECT_EQ(form.reads(QStringLiteral("Text1")), 2);

@@ -1,7 +1,9 @@
-#include "calc/enriched_air.h"
-#include "platform/form_access.h"
-#include "platform/message_box.h"
-#include "platform/runtime_error.h"
+#include "calc_evaluation.h"
+#include "enriched_air.h"
+#include "form_access.h"
+#include "message_boxes.h"
+#include "recording_message_boxes.h"
+#include "runtime_error.h"
 
 #include <QHash>
 
@@ -30,7 +32,7 @@ TEST_P(EnrichedAir, GivesBothResultsOrTheMessage)
 {
     const Case c = GetParam();
     std::feraiseexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);
-    const calc::EnrichedAirOutcome out = calc::evaluateEnrichedAir(
+    const support::EnrichedAirOutcome out = support::evaluateEnrichedAir(
         QString::fromUtf16(c.oxygen), QString::fromUtf16(c.depth), QStringLiteral("old14"), QStringLiteral("old16"));
     const std::string what =
         QString::fromUtf16(c.oxygen).toStdString() + " % at " + QString::fromUtf16(c.depth).toStdString() + " m";
@@ -83,7 +85,7 @@ TEST(EnrichedAirHandler, AnErrorAfterTheDepthResultKeepsTheNewDepthBesideTheOldP
                    {QStringLiteral("Combo2"), QStringLiteral("30")},
                    {QStringLiteral("Label14"), QStringLiteral("old14")},
                    {QStringLiteral("Label16"), QStringLiteral("old16")}};
-    platform::RecordingMessageBoxes boxes;
+    support::RecordingMessageBoxes boxes;
     calc::runEnrichedAir(form, boxes);
     EXPECT_EQ(form.values.value(QStringLiteral("Label14")), QStringLiteral("24.4"));
     EXPECT_EQ(form.values.value(QStringLiteral("Label16")), QStringLiteral("old16"));
@@ -97,7 +99,7 @@ TEST(EnrichedAirHandler, ShowsThePlainMessageAndNeverMovesTheFocus)
         platform::MemoryForm form;
         form.put(QStringLiteral("Combo1"), QStringLiteral("32"));
         form.put(QStringLiteral("Combo2"), QString::fromLatin1(depth));
-        platform::RecordingMessageBoxes boxes;
+        support::RecordingMessageBoxes boxes;
         calc::runEnrichedAir(form, boxes);
         EXPECT_TRUE(form.focus().isEmpty()) << depth;
         for (const platform::MessageRequest &shown : boxes.requests()) {

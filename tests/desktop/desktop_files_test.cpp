@@ -1,7 +1,7 @@
 // The installed desktop files, read from the staging directory the
 // desktop_install_stage test installs into.
-#include "app/form_slots.h"
-#include "forms/about/frmabt.h"
+#include "frmabt.h"
+#include "instance_slot.h"
 #include "sorvane_identity.h"
 
 #include <QDir>
@@ -182,7 +182,7 @@ TEST(DesktopFiles, EntryAndMetainfoNameTheIdAndProgramThatAreInstalled)
 TEST(DesktopFiles, MetainfoReleaseIsTheVersionAndDateTheAboutBoxShows)
 {
     const Metainfo info = metainfo();
-    auto &about = app::instance<forms::frmabt>();
+    auto &about = platform::instance<forms::frmabt>();
     about.show();
     const QString shown = about.window()->findChild<QLabel *>(QStringLiteral("lblVersion"))->text();
     about.unload();
@@ -192,7 +192,7 @@ TEST(DesktopFiles, MetainfoReleaseIsTheVersionAndDateTheAboutBoxShows)
 
 TEST(DesktopFiles, ThemeIconsDrawTheProgramIconPixelForPixel)
 {
-    const QImage icon(identity::kIcon.toString());
+    const QImage icon(QStringLiteral(SORVANE_APP_DIR "/sorvane.ico"));
     ASSERT_EQ(icon.size(), QSize(32, 32));
     struct Row {
         const char *what;

@@ -1,6 +1,6 @@
 #include "main1_fixture.h"
 
-#include "platform/window_fit.h"
+#include "window_fit.h"
 
 #include <QHash>
 #include <QImage>
@@ -58,13 +58,13 @@ protected:
                 << where << ": " << label->objectName().toStdString();
             ++checked;
         };
-        QWidget *main = app::instance<forms::main1>().window();
+        QWidget *main = platform::instance<forms::main1>().window();
         for (int tab : {0, 1}) {
             main->findChild<platform::TabControl *>(QStringLiteral("SSTab1"))->setTab(tab);
             for (QLabel *label : main->findChildren<QLabel *>())
                 check(label);
         }
-        for (QLabel *label : app::instance<forms::frmabt>().window()->findChildren<QLabel *>())
+        for (QLabel *label : platform::instance<forms::frmabt>().window()->findChildren<QLabel *>())
             check(label);
         EXPECT_EQ(checked, 8 + 5 + 6) << where;
     }
@@ -89,14 +89,14 @@ TEST_F(Legibility, EveryLabelOfBothWindowsStandsOutOnLightAndDarkPalettes)
             const std::string where = std::string(row.what) + (whileOpen ? ", changed while open" : ", set first");
             unloadAll();
             QApplication::setPalette(whileOpen ? light_ : row.palette);
-            app::instance<forms::main1>().show();
-            app::instance<forms::frmabt>().show();
+            platform::instance<forms::main1>().show();
+            platform::instance<forms::frmabt>().show();
             QApplication::setPalette(row.palette);
             QCoreApplication::processEvents(); // as the program's event loop does
 
             expectEveryLabelLegible(where);
-            QWidget *main = app::instance<forms::main1>().window();
-            QWidget *about = app::instance<forms::frmabt>().window();
+            QWidget *main = platform::instance<forms::main1>().window();
+            QWidget *about = platform::instance<forms::frmabt>().window();
             for (QWidget *red : {main->findChild<QWidget *>(QStringLiteral("Label9")),
                                  main->findChild<QWidget *>(QStringLiteral("Label12")),
                                  about->findChild<QWidget *>(QStringLiteral("Label1"))})

@@ -175,7 +175,7 @@ public:
 TEST_F(Main1Test, SwitchingTabsIsToldToAssistiveTechnology)
 {
     const ScreenReaderListening listening;
-    const QString nitrox = QStringLiteral("ナイトロックス空気換算深度");
+    const QString enrichedAir = QStringLiteral("ナイトロックス空気換算深度");
     const struct {
         const char *what;
         std::function<void()> act;
@@ -186,22 +186,22 @@ TEST_F(Main1Test, SwitchingTabsIsToldToAssistiveTechnology)
              tabs->setFocus();
              QTest::keyClick(tabs, Qt::Key_Right);
          },
-         {{QAccessible::Focus, nitrox}, {QAccessible::Selection, nitrox}}},
+         {{QAccessible::Focus, enrichedAir}, {QAccessible::Selection, enrichedAir}}},
         {"click on a header",
          [&] { QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->headerRect(1).center()); },
-         {{QAccessible::Focus, nitrox}, {QAccessible::Selection, nitrox}}},
+         {{QAccessible::Focus, enrichedAir}, {QAccessible::Selection, enrichedAir}}},
         {"Ctrl+Tab in a box",
          [&] {
              named("Text1")->setFocus();
              QTest::keyClick(named("Text1"), Qt::Key_Tab, Qt::ControlModifier);
          },
-         {{QAccessible::Focus, nitrox}, {QAccessible::Selection, nitrox}}},
+         {{QAccessible::Focus, enrichedAir}, {QAccessible::Selection, enrichedAir}}},
         {"selected by code, the focus elsewhere",
          [&] {
              window->setFocus();
              tabs->setTab(1);
          },
-         {{QAccessible::Selection, nitrox}}},
+         {{QAccessible::Selection, enrichedAir}}},
     };
     for (const auto &row : rows) {
         tabs->setTab(0);

@@ -1,4 +1,5 @@
 #include "main1_fixture.h"
+#include "recording_message_boxes.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -96,7 +97,7 @@ TEST_F(Main1Behaviour, BreathingRateRunsOnTheWindowsControls)
     };
     for (const Row &row : rows) {
         tabs->setFocus();
-        boxes = platform::RecordingMessageBoxes();
+        boxes = support::RecordingMessageBoxes();
         fillBreathing(row.inputs);
         QTest::mouseClick(named("Command1"), Qt::LeftButton);
         EXPECT_EQ(text("Label7"), row.label7) << row.inputs.join(u'/').toStdString();
@@ -148,7 +149,7 @@ TEST_F(Main1Behaviour, EnrichedAirRunsOnTheWindowsControlsAndKeepsTheFocus)
     };
     clickHeader(1);
     for (const Row &row : rows) {
-        boxes = platform::RecordingMessageBoxes();
+        boxes = support::RecordingMessageBoxes();
         named<QComboBox>("Combo1")->setEditText(row.oxygen);
         named<QComboBox>("Combo2")->setEditText(row.depth);
         named("Combo2")->setFocus();
@@ -247,10 +248,10 @@ TEST_F(Main1Behaviour, HelpTwiceLeavesOneAboutBoxBesideAUsableMainWindow)
     auto *help = window->findChild<QAction *>(QStringLiteral("hhelp"));
     ASSERT_NE(help, nullptr);
     help->trigger();
-    QWidget *about = app::instance<forms::frmabt>().window();
+    QWidget *about = platform::instance<forms::frmabt>().window();
     ASSERT_NE(about, nullptr);
     help->trigger();
-    EXPECT_EQ(app::instance<forms::frmabt>().window(), about);
+    EXPECT_EQ(platform::instance<forms::frmabt>().window(), about);
     EXPECT_EQ(visibleWindows().count(QStringLiteral("frmabt")), 1);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
@@ -265,7 +266,7 @@ TEST_F(Main1Behaviour, HelpRestoresRaisesAndActivatesAMinimisedAboutBox)
 {
     auto *help = window->findChild<QAction *>(QStringLiteral("hhelp"));
     help->trigger();
-    QWidget *about = app::instance<forms::frmabt>().window();
+    QWidget *about = platform::instance<forms::frmabt>().window();
     ASSERT_TRUE(QTest::qWaitForWindowActive(about));
     about->showMinimized();
     window->activateWindow();
@@ -273,7 +274,7 @@ TEST_F(Main1Behaviour, HelpRestoresRaisesAndActivatesAMinimisedAboutBox)
     ASSERT_TRUE(about->isMinimized());
 
     help->trigger();
-    EXPECT_EQ(app::instance<forms::frmabt>().window(), about);
+    EXPECT_EQ(platform::instance<forms::frmabt>().window(), about);
     EXPECT_FALSE(about->isMinimized());
     EXPECT_TRUE(about->isVisible());
     EXPECT_TRUE(QTest::qWaitForWindowActive(about));
@@ -284,11 +285,11 @@ TEST_F(Main1Behaviour, ClosingTheMainWindowTakesTheAboutBoxWithIt)
     for (bool aboutOpen : {true, false}) {
         if (aboutOpen)
             window->findChild<QAction *>(QStringLiteral("hhelp"))->trigger();
-        EXPECT_EQ(app::instance<forms::frmabt>().isLoaded(), aboutOpen);
+        EXPECT_EQ(platform::instance<forms::frmabt>().isLoaded(), aboutOpen);
         EXPECT_TRUE(window->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_FALSE(app::instance<forms::main1>().isLoaded());
-        EXPECT_FALSE(app::instance<forms::frmabt>().isLoaded());
+        EXPECT_FALSE(platform::instance<forms::main1>().isLoaded());
+        EXPECT_FALSE(platform::instance<forms::frmabt>().isLoaded());
         EXPECT_EQ(visibleWindows(), QStringList());
         SetUp();
     }
@@ -316,8 +317,8 @@ TEST_F(Main1Behaviour, TheExitButtonAndMenuItemEndTheProgramAtOnce)
         EXPECT_EQ(visibleWindows(), QStringList()) << row.what;
         EXPECT_TRUE(boxes.requests().empty()) << row.what;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_FALSE(app::instance<forms::main1>().isLoaded()) << row.what;
-        EXPECT_FALSE(app::instance<forms::frmabt>().isLoaded()) << row.what;
+        EXPECT_FALSE(platform::instance<forms::main1>().isLoaded()) << row.what;
+        EXPECT_FALSE(platform::instance<forms::frmabt>().isLoaded()) << row.what;
         SetUp();
     }
 }

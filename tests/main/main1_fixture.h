@@ -1,10 +1,11 @@
 #pragma once
 
-#include "app/form_slots.h"
-#include "forms/about/frmabt.h"
-#include "forms/main/main1.h"
-#include "platform/message_box.h"
-#include "platform/tab_control.h"
+#include "frmabt.h"
+#include "instance_slot.h"
+#include "main1.h"
+#include "message_boxes.h"
+#include "recording_message_boxes.h"
+#include "tab_control.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -38,8 +39,8 @@ protected:
     void SetUp() override
     {
         unloadAll();
-        app::instance<forms::main1>().show();
-        window = app::instance<forms::main1>().window();
+        platform::instance<forms::main1>().show();
+        window = platform::instance<forms::main1>().window();
         ASSERT_NE(window, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
         tabs = named<platform::TabControl>("SSTab1");
@@ -49,8 +50,8 @@ protected:
 
     static void unloadAll()
     {
-        app::instance<platform::Global>().unload(app::instance<forms::frmabt>());
-        app::instance<platform::Global>().unload(app::instance<forms::main1>());
+        platform::instance<platform::Global>().unload(platform::instance<forms::frmabt>());
+        platform::instance<platform::Global>().unload(platform::instance<forms::main1>());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
@@ -97,7 +98,7 @@ protected:
         return names;
     }
 
-    platform::RecordingMessageBoxes boxes;
+    support::RecordingMessageBoxes boxes;
     platform::ServiceSlot<platform::MessageBoxes>::Override useBoxes{boxes};
     QWidget *window = nullptr;
     platform::TabControl *tabs = nullptr;

@@ -1,7 +1,7 @@
 #include "main1_fixture.h"
 
-#include "platform/layout.h"
 #include "sorvane_identity.h"
+#include "window_builder.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,5 +1,6 @@
-#include "platform/automation.h"
-#include "platform/runtime_error.h"
+#include "automation.h"
+#include "recording_automation.h"
+#include "runtime_error.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +11,8 @@ namespace {
 
 using platform::AutomationObject;
 using platform::ErrorNumber;
-using platform::RecordingAutomation;
 using platform::RuntimeError;
+using support::RecordingAutomation;
 
 const QString kPage = QStringLiteral("https://example.jp/");
 
@@ -29,7 +30,7 @@ class BrowserObjectTest : public ::testing::Test {
 protected:
     std::unique_ptr<AutomationObject> browser() { return platform::createObject(platform::kBrowserClass); }
 
-    platform::RecordingDesktop desktop_;
+    support::RecordingDesktop desktop_;
     platform::ServiceSlot<platform::Desktop>::Override useDesktop_{desktop_};
 };
 
@@ -115,7 +116,7 @@ TEST_F(BrowserObjectTest, APageThatCannotBeShownIsARuntimeError)
         {"the desktop refuses", false, kPage, true},
     };
     for (const Row &row : rows) {
-        platform::RecordingDesktop desktop(row.desktopOpens);
+        support::RecordingDesktop desktop(row.desktopOpens);
         platform::ServiceSlot<platform::Desktop>::Override use(desktop);
         auto object = browser();
         if (row.page)
@@ -127,9 +128,9 @@ TEST_F(BrowserObjectTest, APageThatCannotBeShownIsARuntimeError)
 
 TEST(RecordingAutomation, RecordsEveryStepAndTheFailedCreations)
 {
-    platform::RecordingDesktop desktop;
+    support::RecordingDesktop desktop;
     platform::ServiceSlot<platform::Desktop>::Override useDesktop(desktop);
-    platform::ClassRegistry none;
+    support::NoAutomationClasses none;
     RecordingAutomation onRuntime;
     RecordingAutomation onNothing(none);
 

@@ -1,5 +1,5 @@
-#include "platform/float_check.h"
-#include "platform/runtime_error.h"
+#include "float_check.h"
+#include "runtime_error.h"
 
 #include <gtest/gtest.h>
 

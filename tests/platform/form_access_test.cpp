@@ -1,6 +1,7 @@
-#include "platform/float_check.h"
-#include "platform/form_access.h"
-#include "platform/runtime_error.h"
+#include "float_check.h"
+#include "form_access.h"
+#include "runtime_error.h"
+#include "widget_form.h"
 
 #include <QComboBox>
 #include <QLabel>

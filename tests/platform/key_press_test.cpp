@@ -1,6 +1,7 @@
-#include "platform/key_press.h"
-#include "platform/message_box.h"
-#include "platform/runtime_error.h"
+#include "key_press.h"
+#include "message_boxes.h"
+#include "recording_message_boxes.h"
+#include "runtime_error.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -69,7 +70,7 @@ TEST(KeyPress, TheHandlerDecidesWhatTheControlGets)
          "", 2},
     };
     for (const Row &row : rows) {
-        platform::RecordingMessageBoxes boxes;
+        support::RecordingMessageBoxes boxes;
         platform::ServiceSlot<platform::MessageBoxes>::Override useBoxes(boxes);
         QLineEdit box;
         platform::onKeyPress(&box, row.handler);

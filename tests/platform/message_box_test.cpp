@@ -1,6 +1,8 @@
-#include "platform/message_box.h"
-#include "platform/translations.h"
-#include "platform/untrapped_failure.h"
+#include "message_boxes.h"
+#include "qt_message_boxes.h"
+#include "recording_message_boxes.h"
+#include "run_handler.h"
+#include "translations.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -80,7 +82,7 @@ TEST(QtMessageBoxes, ShowsJapaneseButtonsTitlesAndIcons)
 
 TEST(RecordingMessageBoxes, AnswersFromItsScriptThenNo)
 {
-    platform::RecordingMessageBoxes boxes({MessageAnswer::Yes});
+    support::RecordingMessageBoxes boxes({MessageAnswer::Yes});
     EXPECT_TRUE(boxes.askYesNo(QStringLiteral("q"), QStringLiteral("t")));
     boxes.inform(QStringLiteral("i"));
     EXPECT_FALSE(boxes.askYesNo(QStringLiteral("q"), QStringLiteral("t")));
@@ -93,7 +95,7 @@ TEST(RecordingMessageBoxes, AnswersFromItsScriptThenNo)
 
 TEST(UntrappedFailure, IsReportedAndTheHandlerStopsWhereItFailed)
 {
-    platform::RecordingMessageBoxes boxes;
+    support::RecordingMessageBoxes boxes;
     platform::ServiceSlot<platform::MessageBoxes>::Override useDouble(boxes);
 
     struct Row {

@@ -1,5 +1,5 @@
-#include "platform/numeric_text.h"
-#include "platform/runtime_error.h"
+#include "numeric_text.h"
+#include "runtime_error.h"
 
 #include <gtest/gtest.h>
 

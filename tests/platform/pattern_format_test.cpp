@@ -1,5 +1,5 @@
-#include "platform/pattern_format.h"
-#include "platform/runtime_error.h"
+#include "pattern_format.h"
+#include "runtime_error.h"
 
 #include <gtest/gtest.h>
 

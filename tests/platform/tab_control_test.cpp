@@ -1,5 +1,5 @@
-#include "platform/runtime_error.h"
-#include "platform/tab_control.h"
+#include "runtime_error.h"
+#include "tab_control.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "platform/window_fit.h"
+#include "window_fit.h"
 
 #include <gtest/gtest.h>
 

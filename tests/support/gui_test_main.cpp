@@ -1,3 +1,5 @@
+#include "qt_message_boxes.h"
+
 #include <QApplication>
 #include <QDir>
 
@@ -14,6 +16,7 @@ int main(int argc, char **argv)
         qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
     }
     QApplication app(argc, argv);
+    platform::useQtMessageBoxes();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

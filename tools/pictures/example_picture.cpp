@@ -1,7 +1,7 @@
 #include "example_picture.h"
 
-#include "app/form_slots.h"
-#include "forms/main/main1.h"
+#include "instance_slot.h"
+#include "main1.h"
 
 #include <QPushButton>
 #include <QWidget>
@@ -43,7 +43,7 @@ QImage renderExample(QWidget &window)
 
 QImage renderBreathingRateExample()
 {
-    forms::main1 &main = app::instance<forms::main1>();
+    forms::main1 &main = platform::instance<forms::main1>();
     workBreathingRateExample(main);
     return renderExample(*main.window());
 }

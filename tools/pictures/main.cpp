@@ -12,13 +12,13 @@
 #include "bmp24.h"
 #include "example_picture.h"
 
-#include "app/form_slots.h"
-#include "app/project.h"
-#include "app/startup.h"
-#include "forms/about/frmabt.h"
-#include "forms/main/main1.h"
-#include "platform/layout.h"
-#include "platform/tab_control.h"
+#include "frmabt.h"
+#include "instance_slot.h"
+#include "main1.h"
+#include "project.h"
+#include "startup.h"
+#include "tab_control.h"
+#include "window_builder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -52,7 +52,7 @@ int writeScreenshots(QApplication &application, const QDir &out)
     if (!QDir().mkpath(out.path()))
         return fail(QStringLiteral("cannot make ") + out.path());
     app::start(application, app::kProject);
-    auto &main = app::instance<forms::main1>();
+    auto &main = platform::instance<forms::main1>();
     pictures::workBreathingRateExample(main);
     pictures::workEnrichedAirExample(main);
     auto *tabs = main.window()->findChild<platform::TabControl *>(QStringLiteral("SSTab1"));
@@ -71,7 +71,7 @@ int writeScreenshots(QApplication &application, const QDir &out)
     tabs->setTab(1);
     if (!save(main.window(), "main-enriched-air.png"))
         return fail(QStringLiteral("cannot write the enriched-air tab"));
-    auto &about = app::instance<forms::frmabt>();
+    auto &about = platform::instance<forms::frmabt>();
     about.show();
     if (!save(about.window(), "about.png"))
         return fail(QStringLiteral("cannot write the About box"));
@@ -90,7 +90,7 @@ int main(int argc, char **argv)
     const QString &path = args[2];
 
     if (mode == u"example") {
-        platform::installJapaneseFontSubstitutes();
+        platform::registerJapaneseFontAliases();
         const QByteArray bmp = pictures::encodeBmp24(pictures::renderBreathingRateExample());
         if (!writeFile(path, bmp))
             return fail(QStringLiteral("cannot write ") + path);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form_access.h"
+#include "widget_form.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "program.h"
+#include "end_program.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "untrapped_failure.h"
+#include "run_handler.h"
 
-#include "message_box.h"
+#include "message_boxes.h"
 
 namespace platform {
 

@@ -1,6 +1,6 @@
 #include "automation.h"
 
-#include "message_box.h"
+#include "message_boxes.h"
 #include "runtime_error.h"
 
 #include <QDesktopServices>
@@ -67,59 +67,27 @@ private:
     bool visible_ = false;
 };
 
-class RecordedObject final : public AutomationObject {
+} // namespace
+
+namespace {
+
+// The classes this runtime can make: only the browser.
+class RuntimeClasses final : public AutomationClasses {
 public:
-    using Event = RecordingAutomation::Event;
-    using Step = RecordingAutomation::Step;
-
-    RecordedObject(int id, std::unique_ptr<AutomationObject> inner, std::shared_ptr<std::vector<Event>> events)
-        : id_(id), inner_(std::move(inner)), events_(std::move(events))
+    std::unique_ptr<AutomationObject> create(QStringView className) override
     {
+        if (!sameName(className, kBrowserClass))
+            throw RuntimeError(ErrorNumber::CannotCreateObject);
+        return std::make_unique<BrowserObject>();
     }
-    ~RecordedObject() override { events_->push_back({id_, Step::Release, {}, {}}); }
-
-    QVariant call(QStringView member, const QVariantList &arguments) override
-    {
-        events_->push_back({id_, Step::Call, member.toString(), arguments});
-        return inner_->call(member, arguments);
-    }
-
-    void setProperty(QStringView member, const QVariant &value) override
-    {
-        events_->push_back({id_, Step::Store, member.toString(), {value}});
-        inner_->setProperty(member, value);
-    }
-
-private:
-    int id_;
-    std::unique_ptr<AutomationObject> inner_;
-    std::shared_ptr<std::vector<Event>> events_;
 };
 
 } // namespace
 
-void ClassRegistry::add(QString className, Maker make)
-{
-    classes_.emplace_back(std::move(className), std::move(make));
-}
-
-std::unique_ptr<AutomationObject> ClassRegistry::create(QStringView className)
-{
-    for (const auto &[name, make] : classes_) {
-        if (sameName(name, className))
-            return make();
-    }
-    throw RuntimeError(ErrorNumber::CannotCreateObject);
-}
-
 template <>
 AutomationClasses &ServiceSlot<AutomationClasses>::defaultInstance()
 {
-    static ClassRegistry classes = [] {
-        ClassRegistry registry;
-        registry.add(kBrowserClass.toString(), [] { return std::make_unique<BrowserObject>(); });
-        return registry;
-    }();
+    static RuntimeClasses classes;
     return classes;
 }
 
@@ -207,35 +175,11 @@ bool QtDesktop::openUrl(const QUrl &url)
     return QDesktopServices::openUrl(url);
 }
 
-int QtDesktop::openersRunning()
-{
-    return xdgOpenRuns;
-}
-
-bool RecordingDesktop::openUrl(const QUrl &url)
-{
-    opened_.push_back(url);
-    return opens_;
-}
-
 template <>
 Desktop &ServiceSlot<Desktop>::defaultInstance()
 {
     static QtDesktop desktop;
     return desktop;
-}
-
-std::unique_ptr<AutomationObject> RecordingAutomation::create(QStringView className)
-{
-    try {
-        auto object = inner_->create(className);
-        const int id = ++created_;
-        events_->push_back({id, Step::Create, className.toString(), {}});
-        return std::make_unique<RecordedObject>(id, std::move(object), events_);
-    } catch (...) {
-        events_->push_back({0, Step::Create, className.toString(), {}});
-        throw;
-    }
 }
 
 } // namespace platform

@@ -1,11 +1,8 @@
 #pragma once
 
-#include "services.h"
+#include "service_slot.h"
 
 #include <QString>
-
-#include <deque>
-#include <vector>
 
 namespace platform {
 
@@ -39,29 +36,15 @@ public:
     bool askYesNo(const QString &prompt, const QString &title);
 };
 
-// The real boxes: QMessageBox, application-modal, over the active window.
-// Button texts come from Qt's Japanese translation (see install_translations.h).
-class QtMessageBoxes final : public MessageBoxes {
-public:
-    MessageAnswer show(const MessageRequest &request) override;
-};
-
-// Shows nothing: records each request and answers from a script (Yes/No
-// questions take the next scripted answer, No when the script is used up; an
-// OK box is answered OK). For running handlers without a screen.
-class RecordingMessageBoxes final : public MessageBoxes {
-public:
-    explicit RecordingMessageBoxes(std::deque<MessageAnswer> answers = {}) : answers_(std::move(answers)) {}
-    MessageAnswer show(const MessageRequest &request) override;
-    const std::vector<MessageRequest> &requests() const { return requests_; }
-
-private:
-    std::deque<MessageAnswer> answers_;
-    std::vector<MessageRequest> requests_;
-};
-
+// The program's own boxes, as installed at start-up (installMessageBoxes).
+// Until then, and in a process that installs none, a box has nobody to answer
+// it: its prompt goes to the log and it answers OK, or No to a question, so
+// nothing is done on the user's behalf.
 template <>
 MessageBoxes &ServiceSlot<MessageBoxes>::defaultInstance();
+
+// Makes `boxes` the program's own message boxes, for the rest of the process.
+void installMessageBoxes(MessageBoxes &boxes);
 
 // The message boxes in use.
 inline MessageBoxes &messageBoxes()

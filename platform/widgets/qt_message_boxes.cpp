@@ -1,25 +1,14 @@
-#include "message_box.h"
+#include "qt_message_boxes.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
 namespace platform {
 
-template <>
-MessageBoxes &ServiceSlot<MessageBoxes>::defaultInstance()
+void useQtMessageBoxes()
 {
     static QtMessageBoxes boxes;
-    return boxes;
-}
-
-void MessageBoxes::inform(const QString &prompt)
-{
-    show(MessageRequest{prompt, MessageButtons::Ok, MessageIcon::None, {}});
-}
-
-bool MessageBoxes::askYesNo(const QString &prompt, const QString &title)
-{
-    return show(MessageRequest{prompt, MessageButtons::YesNo, MessageIcon::Warning, title}) == MessageAnswer::Yes;
+    installMessageBoxes(boxes);
 }
 
 MessageAnswer QtMessageBoxes::show(const MessageRequest &request)
@@ -43,18 +32,6 @@ MessageAnswer QtMessageBoxes::show(const MessageRequest &request)
     if (!yesNo)
         return MessageAnswer::Ok;
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
-}
-
-MessageAnswer RecordingMessageBoxes::show(const MessageRequest &request)
-{
-    requests_.push_back(request);
-    if (request.buttons == MessageButtons::Ok)
-        return MessageAnswer::Ok;
-    if (answers_.empty())
-        return MessageAnswer::No;
-    const MessageAnswer answer = answers_.front();
-    answers_.pop_front();
-    return answer;
 }
 
 } // namespace platform

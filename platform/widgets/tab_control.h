@@ -36,7 +36,6 @@ public:
     QRect headerRect(int tab) const;
 
     void setHeaderHeight(int pixels);
-    int headerHeight() const { return headerHeight_; }
 
     // The selected tab. Selecting a tab that does not exist raises the
     // invalid-call runtime error.

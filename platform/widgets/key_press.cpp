@@ -1,6 +1,6 @@
 #include "key_press.h"
 
-#include "untrapped_failure.h"
+#include "run_handler.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace app {
+namespace platform {
 
 // The one instance of a form (or of the runtime's Global object), created the
 // first time anything asks for it. The slot is never cleared: unloading a form
@@ -18,4 +18,4 @@ T &instance()
     return *slot;
 }
 
-} // namespace app
+} // namespace platform

@@ -28,7 +28,7 @@ QString standardDescription(ErrorNumber number);
 
 // A runtime error: raised by a failing runtime operation, it stops the handler
 // where it happened. A handler that armed its error trap catches it; anywhere
-// else it is an untrapped failure (see untrapped_failure.h).
+// else it is an untrapped failure (see run_handler.h).
 class RuntimeError : public std::exception {
 public:
     explicit RuntimeError(ErrorNumber number, QString description = {});

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services.h"
+#include "service_slot.h"
 
 #include <QString>
 #include <QStringView>
@@ -37,20 +37,6 @@ public:
     virtual std::unique_ptr<AutomationObject> create(QStringView className) = 0;
 };
 
-// The classes this runtime knows, looked up without regard to case. The
-// program's own registry knows only the browser class; an empty one stands
-// for a machine without a browser.
-class ClassRegistry final : public AutomationClasses {
-public:
-    using Maker = std::function<std::unique_ptr<AutomationObject>()>;
-
-    void add(QString className, Maker make);
-    std::unique_ptr<AutomationObject> create(QStringView className) override;
-
-private:
-    std::vector<std::pair<QString, Maker>> classes_;
-};
-
 template <>
 AutomationClasses &ServiceSlot<AutomationClasses>::defaultInstance();
 
@@ -82,20 +68,6 @@ public:
 class QtDesktop final : public Desktop {
 public:
     bool openUrl(const QUrl &url) override;
-    // xdg-open runs started and not yet ended.
-    static int openersRunning();
-};
-
-// Opens nothing: records each page and answers with `opens`.
-class RecordingDesktop final : public Desktop {
-public:
-    explicit RecordingDesktop(bool opens = true) : opens_(opens) {}
-    bool openUrl(const QUrl &url) override;
-    const std::vector<QUrl> &opened() const { return opened_; }
-
-private:
-    bool opens_;
-    std::vector<QUrl> opened_;
 };
 
 template <>
@@ -105,31 +77,5 @@ inline Desktop &desktop()
 {
     return ServiceSlot<Desktop>::get();
 }
-
-// Stands between the program and other classes (by default the runtime's own)
-// and writes down, in order, every object it makes, every member used on one
-// and every object let go. For tests of callers of objects.
-class RecordingAutomation final : public AutomationClasses {
-public:
-    enum class Step { Create, Call, Store, Release };
-    struct Event {
-        int object; // counted from 1 in order of creation; 0 for a failed creation
-        Step step;
-        QString name;        // class name or member name, as the caller gave it
-        QVariantList values; // arguments of a call, the value of a store
-    };
-
-    // Over the runtime's own classes, whatever is in use.
-    RecordingAutomation() : RecordingAutomation(ServiceSlot<AutomationClasses>::defaultInstance()) {}
-    explicit RecordingAutomation(AutomationClasses &inner) : inner_(&inner) {}
-    std::unique_ptr<AutomationObject> create(QStringView className) override;
-
-    const std::vector<Event> &events() const { return *events_; }
-
-private:
-    AutomationClasses *inner_;
-    std::shared_ptr<std::vector<Event>> events_ = std::make_shared<std::vector<Event>>();
-    int created_ = 0;
-};
 
 } // namespace platform

@@ -1,6 +1,5 @@
-#include "form_access.h"
+#include "widget_form.h"
 
-#include "float_check.h"
 #include "runtime_error.h"
 
 #include <QAbstractButton>
@@ -10,31 +9,6 @@
 #include <QPlainTextEdit>
 
 namespace platform {
-
-QString FormAccess::text(QStringView control)
-{
-    QString value = readText(control);
-    fpcheck::clearFlags();
-    return value;
-}
-
-void FormAccess::setText(QStringView control, const QString &value)
-{
-    writeText(control, value);
-    fpcheck::clearFlags();
-}
-
-void FormAccess::setCaption(QStringView control, const QString &value)
-{
-    writeCaption(control, value);
-    fpcheck::clearFlags();
-}
-
-void FormAccess::setFocus(QStringView control)
-{
-    moveFocus(control);
-    fpcheck::clearFlags();
-}
 
 QWidget *WidgetForm::find(QStringView control) const
 {
@@ -98,28 +72,6 @@ void WidgetForm::moveFocus(QStringView control)
     if (!widget->isEnabled() || widget->focusPolicy() == Qt::NoFocus)
         throw RuntimeError(ErrorNumber::InvalidCall);
     widget->setFocus(Qt::OtherFocusReason);
-}
-
-QString MemoryForm::readText(QStringView control)
-{
-    const QString name = control.toString();
-    ++reads_[name];
-    return values_.value(name);
-}
-
-void MemoryForm::writeText(QStringView control, const QString &value)
-{
-    values_.insert(control.toString(), value);
-}
-
-void MemoryForm::writeCaption(QStringView control, const QString &value)
-{
-    values_.insert(control.toString(), value);
-}
-
-void MemoryForm::moveFocus(QStringView control)
-{
-    focus_ = control.toString();
 }
 
 } // namespace platform

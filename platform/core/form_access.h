@@ -1,10 +1,8 @@
 #pragma once
 
 #include <QHash>
-#include <QPointer>
 #include <QString>
 #include <QStringView>
-#include <QWidget>
 
 namespace platform {
 
@@ -28,24 +26,6 @@ protected:
     virtual void writeText(QStringView control, const QString &value) = 0;
     virtual void writeCaption(QStringView control, const QString &value) = 0;
     virtual void moveFocus(QStringView control) = 0;
-};
-
-// The controls of a real window. A name that names no control of it raises the
-// object-required runtime error, as does a window that is gone.
-class WidgetForm final : public FormAccess {
-public:
-    explicit WidgetForm(QWidget *root) : root_(root) {}
-
-protected:
-    QString readText(QStringView control) override;
-    void writeText(QStringView control, const QString &value) override;
-    void writeCaption(QStringView control, const QString &value) override;
-    void moveFocus(QStringView control) override;
-
-private:
-    QWidget *find(QStringView control) const;
-
-    QPointer<QWidget> root_;
 };
 
 // A form without a window: named texts and captions and the name of the

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "form_access.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace platform {
+
+// The controls of a real window. A name that names no control of it raises the
+// object-required runtime error, as does a window that is gone.
+class WidgetForm final : public FormAccess {
+public:
+    explicit WidgetForm(QWidget *root) : root_(root) {}
+
+protected:
+    QString readText(QStringView control) override;
+    void writeText(QStringView control, const QString &value) override;
+    void writeCaption(QStringView control, const QString &value) override;
+    void moveFocus(QStringView control) override;
+
+private:
+    QWidget *find(QStringView control) const;
+
+    QPointer<QWidget> root_;
+};
+
+} // namespace platform
