@@ -22,10 +22,8 @@ void start(QApplication &application, const ProjectRecord &project)
     QApplication::setWindowIcon(QIcon(project.icon.toString()));
     platform::useQtMessageBoxes();
 
-    if (project.localeId == kJapanese) {
-        QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
-        platform::installJapaneseTranslations(application);
-    }
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    platform::installJapaneseTranslations(application);
     platform::registerJapaneseFontAliases();
 
     platform::Form &form = project.startupForm();

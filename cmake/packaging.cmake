@@ -3,9 +3,9 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${SORVANE_EXECUTABLE})
 set(CPACK_PACKAGE_VERSION ${SORVANE_RELEASE})
-set(CPACK_PACKAGE_VENDOR ${PROJECT_NAME})
-set(CPACK_PACKAGE_CONTACT "Sorvane <sorvane@example.jp>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Breathing-rate and enriched-air calculator for scuba divers")
+set(CPACK_PACKAGE_VENDOR ${SORVANE_NAME})
+set(CPACK_PACKAGE_CONTACT "${SORVANE_NAME} <${SORVANE_MAIL}>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${SORVANE_SUMMARY})
 # The summary above is the package's one-line synopsis; this follows it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "A small Japanese-language calculator for recreational scuba divers: the
 breathing rate in litres per minute at the surface from the tank pressures,
@@ -16,7 +16,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://example.jp/sorvane/)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${SORVANE_HOME_PAGE})
 
 # What the program loads at run time besides the libraries it links: Qt's xcb
 # platform plugin to open a window at all, Qt's Japanese translations for the

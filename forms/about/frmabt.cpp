@@ -5,6 +5,7 @@
 
 #include "instance_slot.h"
 #include "run_handler.h"
+#include "sorvane_identity.h"
 #include "window_builder.h"
 #include "window_fit.h"
 
@@ -20,9 +21,9 @@ namespace {
 
 // Written as constants, not read from the executable or its version record:
 // the box reads the same whatever the file is called.
-constexpr QStringView kExeName = u"sorvane";
-constexpr QStringView kVersion = u"1.02";
-constexpr QStringView kVersionDate = u"2003/05/03";
+constexpr QStringView kExeName = identity::kExecutable;
+constexpr QStringView kVersion = identity::kRelease;
+constexpr QStringView kVersionDate = identity::kReleaseDate;
 constexpr QStringView kDescription = u"毎分呼吸量調査ツール";
 
 using platform::ControlKind;
@@ -85,7 +86,7 @@ constexpr QRgb kGrey = qRgb(128, 128, 128);
 // over them. Form_Load writes the empty captions.
 const ControlRow kControls[] = {
     {u"cmdOK", ControlKind::Button, u"OK", 4920, 600, 705, 345, 0, nullptr, DefaultButton},
-    {u"picIcon", ControlKind::Picture, u":/icons/sorvane.png", 240, 240, 510, 510, 1, nullptr, Framed},
+    {u"picIcon", ControlKind::Picture, identity::kIcon, 240, 240, 510, 510, 1, nullptr, Framed},
     {u"lblDescription", ControlKind::Label, u"", 960, 1200, 4605, 285, 2, &kMincho975, Transparent, kBlack},
     {u"lblTitle", ControlKind::Label, u"", 960, 120, 4605, 345, 3, &kMincho12, Transparent, kBlack},
     {u"lblVersion", ControlKind::Label, u"", 960, 840, 4605, 225, 4, &kMincho975, Transparent},
@@ -132,7 +133,7 @@ QWidget *frmabt::createWindow()
     // leave it a title bar with a close box and nothing to minimise or maximise.
     window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowCloseButtonHint);
-    window->setWindowIcon(QIcon(QStringLiteral(":/icons/sorvane.png")));
+    window->setWindowIcon(QIcon(identity::kIcon.toString()));
     window->setFont(platform::layoutFont(kWindowFont));
     window->setGeometry(client);
     window->setFixedSize(client.size());
@@ -162,12 +163,12 @@ void frmabt::Form_Load()
 {
     const QString crlf = QStringLiteral("\r\n");
     platform::FormAccess &form = controls();
-    form.setCaption(u"lblTitle", QStringLiteral("Ｓｏｒｖａｎｅ"));
+    form.setCaption(u"lblTitle", identity::kTitle.toString());
     form.setCaption(u"exename", u'(' + kExeName.toString() + QStringLiteral(".exe)"));
     form.setCaption(u"lblDescription", kDescription.toString() + crlf);
     form.setText(u"Text1",
-                 QStringLiteral("作者ホームページ：") + crlf + pages::kAuthorHomeShown.toString() + crlf
-                     + QStringLiteral("Eメール：") + crlf + pages::kAuthorMail.toString());
+                 QStringLiteral("作者ホームページ：") + crlf + identity::kHomePage.toString() + crlf
+                     + QStringLiteral("Eメール：") + crlf + identity::kMail.toString());
     form.setCaption(u"lblVersion",
                     QStringLiteral("Ver ") + kVersion.toString() + QStringLiteral("  (") + kVersionDate.toString()
                         + u')');
@@ -175,7 +176,7 @@ void frmabt::Form_Load()
 
 void frmabt::sakusya()
 {
-    openWebPage(pages::kAuthorHome.toString());
+    openWebPage(identity::kAuthorHome.toString());
 }
 
 void frmabt::cmdOK_Click()

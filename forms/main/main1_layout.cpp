@@ -1,5 +1,6 @@
 #include "main1_layout.h"
 
+#include "sorvane_identity.h"
 #include "tab_control.h"
 #include "window_builder.h"
 
@@ -156,8 +157,8 @@ Main1Window *buildMain1Window()
 {
     auto *window = new Main1Window;
     window->setObjectName(QStringLiteral("main1"));
-    window->setWindowTitle(QStringLiteral("Ｓｏｒｖａｎｅ"));
-    window->setWindowIcon(QIcon(QStringLiteral(":/icons/sorvane.png")));
+    window->setWindowTitle(identity::kTitle.toString());
+    window->setWindowIcon(QIcon(identity::kIcon.toString()));
     window->setFont(platform::layoutFont(kWindowFont));
     platform::WindowBuilder builder(window, QPalette::Button);
     addMenu(window);

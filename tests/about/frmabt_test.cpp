@@ -6,6 +6,7 @@
 #include "message_boxes.h"
 #include "recording_automation.h"
 #include "recording_message_boxes.h"
+#include "sorvane_identity.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -50,8 +51,10 @@ int aboutWindowsAlive()
     return count;
 }
 
-const QString kContact =
-    QStringLiteral("作者ホームページ：\r\nhttps://example.jp/sorvane/\r\nEメール：\r\nsorvane@example.jp");
+const QString kContact = QStringLiteral("作者ホームページ：\r\n") + identity::kHomePage.toString()
+    + QStringLiteral("\r\nEメール：\r\n") + identity::kMail.toString();
+const QString kVersionLine = QStringLiteral("Ver ") + identity::kRelease.toString() + QStringLiteral("  (")
+    + identity::kReleaseDate.toString() + u')';
 
 class AboutBoxTest : public ::testing::Test {
 protected:
@@ -71,10 +74,10 @@ protected:
 
 TEST_F(AboutBoxTest, LoadWritesTheFiveTexts)
 {
-    EXPECT_EQ(control<QLabel>("lblTitle")->text(), QStringLiteral("Ｓｏｒｖａｎｅ"));
-    EXPECT_EQ(control<QLabel>("exename")->text(), QStringLiteral("(sorvane.exe)"));
+    EXPECT_EQ(control<QLabel>("lblTitle")->text(), identity::kTitle);
+    EXPECT_EQ(control<QLabel>("exename")->text(), u'(' + identity::kExecutable.toString() + QStringLiteral(".exe)"));
     EXPECT_EQ(control<QLabel>("lblDescription")->text(), QStringLiteral("毎分呼吸量調査ツール\r\n"));
-    EXPECT_EQ(control<QLabel>("lblVersion")->text(), QStringLiteral("Ver 1.02  (2003/05/03)"));
+    EXPECT_EQ(control<QLabel>("lblVersion")->text(), kVersionLine);
     EXPECT_EQ(about().controls().text(u"Text1"), kContact) << "reads back as written";
 }
 
@@ -85,8 +88,8 @@ TEST_F(AboutBoxTest, TheContactTextShowsFourLinesAndTheDescriptionOne)
     const QTextDocument *document = contact->document();
     for (int line : {0, 2})
         EXPECT_TRUE(document->findBlockByNumber(line).text().endsWith(u'：')) << line;
-    EXPECT_EQ(document->findBlockByNumber(1).text(), forms::pages::kAuthorHomeShown);
-    EXPECT_EQ(document->findBlockByNumber(3).text(), forms::pages::kAuthorMail);
+    EXPECT_EQ(document->findBlockByNumber(1).text(), identity::kHomePage);
+    EXPECT_EQ(document->findBlockByNumber(3).text(), identity::kMail);
     EXPECT_FALSE(document->toPlainText().contains(u'\r'));
     // The last line fits in the box whole: there is no scroll bar to reach it.
     QTextCursor end(contact->document());
@@ -118,7 +121,7 @@ TEST_F(AboutBoxTest, ShownAgainAfterOkItLoadsAfreshWithoutTheEdit)
     about().show();
     ASSERT_NE(about().window(), nullptr);
     EXPECT_EQ(about().controls().text(u"Text1"), kContact);
-    EXPECT_EQ(control<QLabel>("lblVersion")->text(), QStringLiteral("Ver 1.02  (2003/05/03)"));
+    EXPECT_EQ(control<QLabel>("lblVersion")->text(), kVersionLine);
 }
 
 TEST_F(AboutBoxTest, EscAnywhereEnterOnOkAndTheCloseBoxUnloadIt)
@@ -252,7 +255,7 @@ TEST_F(AboutBoxTest, PicturesAreTheIconAndTheExampleInTheirFrames)
     EXPECT_EQ(icon->frameWidth(), 1);
     EXPECT_EQ(icon->contentsRect().size(), QSize(32, 32));
     EXPECT_EQ(icon->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
-              QImage(QStringLiteral(":/icons/sorvane.png")).convertToFormat(QImage::Format_ARGB32));
+              QImage(identity::kIcon.toString()).convertToFormat(QImage::Format_ARGB32));
 
     auto *example = control<QLabel>("Picture1");
     EXPECT_EQ(example->frameWidth(), 2);
@@ -267,16 +270,16 @@ TEST_F(AboutBoxTest, PicturesAreNamedAndDescribedForScreenReaders)
 {
     const struct {
         const char *picture;
-        const char16_t *name;
+        QString name;
     } rows[] = {
-        {"picIcon", u"Ｓｏｒｖａｎｅのアイコン"},
-        {"Picture1", u"入力例"},
+        {"picIcon", identity::kTitle.toString() + QStringLiteral("のアイコン")},
+        {"Picture1", QStringLiteral("入力例")},
     };
     for (const auto &row : rows) {
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control(row.picture));
         ASSERT_NE(accessible, nullptr) << row.picture;
         EXPECT_EQ(accessible->role(), QAccessible::Graphic) << row.picture;
-        EXPECT_EQ(accessible->text(QAccessible::Name), QString::fromUtf16(row.name)) << row.picture;
+        EXPECT_EQ(accessible->text(QAccessible::Name), row.name) << row.picture;
         const QString description = accessible->text(QAccessible::Description);
         EXPECT_FALSE(description.isEmpty()) << row.picture;
         EXPECT_NE(description, accessible->text(QAccessible::Name)) << row.picture;
@@ -302,13 +305,13 @@ protected:
 
 TEST_F(AboutBoxAnsweredYes, EachPageButtonOpensItsOwnPage)
 {
-    EXPECT_NE(forms::pages::kAuthorHome, forms::pages::kScubaInformation);
-    EXPECT_NE(forms::pages::kAuthorHome, forms::pages::kAuthorHomeShown);
+    EXPECT_NE(identity::kAuthorHome, forms::pages::kScubaInformation);
+    EXPECT_NE(identity::kAuthorHome, identity::kHomePage);
     const struct {
         const char *button;
         QStringView page;
     } rows[] = {
-        {"Command1", forms::pages::kAuthorHome},
+        {"Command1", identity::kAuthorHome},
         {"Command2", forms::pages::kScubaInformation},
     };
     for (const auto &row : rows) {

@@ -4,6 +4,7 @@
 #include "message_boxes.h"
 #include "project.h"
 #include "recording_message_boxes.h"
+#include "sorvane_identity.h"
 #include "startup.h"
 #include "tab_control.h"
 
@@ -51,11 +52,11 @@ protected:
 TEST_F(Shell, StartShowsTheStartUpFormFromItsSlotAndNothingElse)
 {
     app::start(application(), app::kProject);
-    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Sorvane"));
-    EXPECT_EQ(QCoreApplication::applicationVersion(), QStringLiteral("1.00.0002"));
+    EXPECT_EQ(QCoreApplication::applicationName(), identity::kName);
+    EXPECT_EQ(QCoreApplication::applicationVersion(), identity::kVersion);
     EXPECT_EQ(QApplication::windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
-    // The installed desktop entry is jp.example.Sorvane.desktop.
-    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("jp.example.Sorvane"));
+    // The installed desktop entry is named after the application id.
+    EXPECT_EQ(QGuiApplication::desktopFileName(), identity::kAppId);
 
     // The window the user sees is the one handlers reach through the slot.
     QWidget *window = platform::instance<forms::main1>().window();

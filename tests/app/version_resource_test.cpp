@@ -1,6 +1,8 @@
-// Compiles app/sorvane.rc as the Windows build does and reads the compiled
+// Compiles the generated sorvane.rc as the Windows build does and reads the compiled
 // resources back, field by field. The Windows build reads them from the
 // program it built instead.
+#include "sorvane_identity.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -200,9 +202,8 @@ protected:
         // preprocessor does for a script with no system headers.
         if (!QStringLiteral(SORVANE_RC_PREPROCESSOR).isEmpty())
             arguments << QStringLiteral("--preprocessor=" SORVANE_RC_PREPROCESSOR);
-        arguments << QStringLiteral("-I") << QStringLiteral(SORVANE_APP_DIR) << QStringLiteral("-O")
-                  << QStringLiteral("res") << QStringLiteral("-o") << output
-                  << QStringLiteral(SORVANE_APP_DIR "/sorvane.rc");
+        arguments << QStringLiteral("-O") << QStringLiteral("res") << QStringLiteral("-o") << output
+                  << QStringLiteral(SORVANE_RC);
         QProcess process;
         process.start(windres, arguments);
         ASSERT_TRUE(process.waitForFinished(60000));
@@ -242,6 +243,12 @@ TEST_F(VersionResource, FixedPartStringsAndTranslation)
     EXPECT_EQ(root.key, QStringLiteral("VS_VERSION_INFO"));
     ASSERT_EQ(root.value.size(), 52);
 
+    // The numbers are those the text spells as major.minor.revision, the
+    // third of the four parts being 0.
+    const QStringList parts = identity::kVersion.toString().split(u'.');
+    ASSERT_EQ(parts.size(), 3);
+    const quint32 high = parts[0].toUInt() << 16 | parts[1].toUInt();
+    const quint32 low = parts[2].toUInt();
     struct Field {
         const char *name;
         int offset;
@@ -249,10 +256,10 @@ TEST_F(VersionResource, FixedPartStringsAndTranslation)
     };
     const Field fields[] = {
         {"signature", 0, 0xFEEF04BD},
-        {"file version high", 8, 0x00010000},
-        {"file version low", 12, 0x00000002},
-        {"product version high", 16, 0x00010000},
-        {"product version low", 20, 0x00000002},
+        {"file version high", 8, high},
+        {"file version low", 12, low},
+        {"product version high", 16, high},
+        {"product version low", 20, low},
         {"flags mask", 24, 0},
         {"flags", 28, 0},
         {"operating system", 32, 4},
@@ -269,14 +276,22 @@ TEST_F(VersionResource, FixedPartStringsAndTranslation)
     ASSERT_EQ(strings->children.size(), 1u);
     const Block &table = strings->children[0];
     EXPECT_EQ(table.key, QStringLiteral("041104B0"));
-    const std::pair<QString, QString> expected[] = {
-        {"ProductName", "sorvane"},  {"FileVersion", "1.00.0002"},        {"ProductVersion", "1.00.0002"},
-        {"InternalName", "sorvane"}, {"OriginalFilename", "sorvane.exe"},
+    const QString program = identity::kExecutable.toString();
+    const QString versionText = identity::kVersion.toString();
+    const struct {
+        const char *key;
+        QString value;
+    } expected[] = {
+        {"ProductName", program},
+        {"FileVersion", versionText},
+        {"ProductVersion", versionText},
+        {"InternalName", program},
+        {"OriginalFilename", program + QStringLiteral(".exe")},
     };
     ASSERT_EQ(table.children.size(), std::size(expected));
     for (std::size_t k = 0; k < std::size(expected); ++k) {
-        EXPECT_EQ(table.children[k].key, expected[k].first) << k;
-        EXPECT_EQ(table.children[k].text(), expected[k].second) << k;
+        EXPECT_EQ(table.children[k].key, QLatin1String(expected[k].key)) << k;
+        EXPECT_EQ(table.children[k].text(), expected[k].value) << k;
     }
 
     const Block *variables = root.child(QStringLiteral("VarFileInfo"));

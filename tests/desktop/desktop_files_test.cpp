@@ -2,7 +2,7 @@
 // desktop_install_stage test installs into.
 #include "frmabt.h"
 #include "instance_slot.h"
-#include "project.h"
+#include "sorvane_identity.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -28,7 +28,8 @@ void PrintTo(const QString &text, std::ostream *out)
 namespace {
 
 const QString kStage = QStringLiteral(SORVANE_STAGE);
-const QString kAppId = app::kProject.appId.toString();
+const QString kAppId = identity::kAppId.toString();
+const QString kExecutable = identity::kExecutable.toString();
 
 QString installed(const QString &path)
 {
@@ -145,14 +146,14 @@ TEST(DesktopFiles, InstallPutsEachFileInItsStandardPlaceAndNothingElse)
         files.append(QDir(kStage).relativeFilePath(it.next()));
     files.sort();
     QStringList expected{
-        QStringLiteral("usr/bin/sorvane"),
+        QStringLiteral("usr/bin/") + kExecutable,
         QStringLiteral("usr/share/applications/%1.desktop").arg(kAppId),
         QStringLiteral("usr/share/icons/hicolor/32x32/apps/%1.png").arg(kAppId),
         QStringLiteral("usr/share/icons/hicolor/scalable/apps/%1.svg").arg(kAppId),
         QStringLiteral("usr/share/metainfo/%1.metainfo.xml").arg(kAppId),
     };
     EXPECT_EQ(files, expected);
-    EXPECT_TRUE(QFileInfo(installed(QStringLiteral("bin/sorvane"))).isExecutable());
+    EXPECT_TRUE(QFileInfo(installed(QStringLiteral("bin/") + kExecutable)).isExecutable());
 }
 
 TEST(DesktopFiles, EntryAndMetainfoNameTheIdAndProgramThatAreInstalled)
@@ -164,16 +165,15 @@ TEST(DesktopFiles, EntryAndMetainfoNameTheIdAndProgramThatAreInstalled)
         QString actual, expected;
     };
     const Row rows[] = {
-        {"program id", kAppId, QStringLiteral("jp.example.Sorvane")},
         {"entry's icon", entry[QStringLiteral("Icon")], kAppId},
-        {"entry's program", entry[QStringLiteral("Exec")], QStringLiteral("sorvane")},
-        {"entry's try-program", entry[QStringLiteral("TryExec")], QStringLiteral("sorvane")},
+        {"entry's program", entry[QStringLiteral("Exec")], kExecutable},
+        {"entry's try-program", entry[QStringLiteral("TryExec")], kExecutable},
         {"entry's X11 window class, the application name", entry[QStringLiteral("StartupWMClass")],
-         app::kProject.name.toString()},
+         identity::kName.toString()},
         {"metainfo id", info.texts[QStringLiteral("component/id")], kAppId},
         {"metainfo launchable", info.texts[QStringLiteral("component/launchable")],
          kAppId + QStringLiteral(".desktop")},
-        {"metainfo binary", info.texts[QStringLiteral("provides/binary")], QStringLiteral("sorvane")},
+        {"metainfo binary", info.texts[QStringLiteral("provides/binary")], kExecutable},
     };
     for (const Row &row : rows)
         EXPECT_EQ(row.actual, row.expected) << row.what;

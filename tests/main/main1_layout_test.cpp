@@ -1,5 +1,6 @@
 #include "main1_fixture.h"
 
+#include "sorvane_identity.h"
 #include "window_builder.h"
 
 #include <QAction>
@@ -98,7 +99,7 @@ TEST_F(Main1Test, WindowTabControlAndMenuAreAsLaidOut)
     auto *main = qobject_cast<QMainWindow *>(window);
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(window->objectName(), QStringLiteral("main1"));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Ｓｏｒｖａｎｅ"));
+    EXPECT_EQ(window->windowTitle(), identity::kTitle);
     EXPECT_FALSE(window->windowIcon().isNull());
     EXPECT_EQ(main->centralWidget()->size(), QSize(403, 235));
     EXPECT_EQ(tabs->geometry(), QRect(0, 0, 401, 233));

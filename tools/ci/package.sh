@@ -6,7 +6,6 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 bash tools/install-deps.sh tools/debian-packages.txt tools/ci/package.packages
 
-id=jp.example.Sorvane
 fail() {
   echo "package.sh: $*" >&2
   exit 1
@@ -17,6 +16,10 @@ sudo=()
 # Reuses the build tools/test.sh made; only the program is needed.
 cmake --preset release >/dev/null
 cmake --build --preset release --target sorvane
+# The id and the release, as cmake/identity.cmake gives them.
+source build/release/sorvane_identity.sh
+id=$SORVANE_APP_ID
+release=$SORVANE_RELEASE
 out=build/release/package
 rm -rf "$out"
 cpack --config build/release/CPackConfig.cmake -B "$out" >/dev/null
@@ -39,7 +42,7 @@ END
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Package) == sorvane ]] || fail "package name $(field Package)"
-[[ $(field Version) == 1.02 ]] || fail "version $(field Version), not the About box's 1.02"
+[[ $(field Version) == "$release" ]] || fail "version $(field Version), not the About box's $release"
 for name in Maintainer Section Description; do
   [[ -n $(field "$name") ]] || fail "no $name"
 done
@@ -56,7 +59,7 @@ export DEBIAN_FRONTEND=noninteractive
 cleanup() { "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=300 remove -y -qq --purge sorvane >/dev/null 2>&1 || true; }
 trap cleanup EXIT
 "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=300 install -y -qq "$deb" >/dev/null
-[[ $(dpkg-query -W -f='${Status} ${Version}' sorvane) == "install ok installed 1.02" ]] || fail "not installed"
+[[ $(dpkg-query -W -f='${Status} ${Version}' sorvane) == "install ok installed $release" ]] || fail "not installed"
 [[ $(command -v sorvane) == /usr/bin/sorvane ]] || fail "sorvane is not /usr/bin/sorvane"
 for path in /usr/share/applications/$id.desktop /usr/share/metainfo/$id.metainfo.xml \
   /usr/share/icons/hicolor/32x32/apps/$id.png /usr/share/icons/hicolor/scalable/apps/$id.svg; do

@@ -3,7 +3,7 @@
 # build/windows/package: Qt for MinGW-w64 from Debian's source (cached, see
 # build-qt.sh), the program cross-built against it, and beside sorvane.exe the
 # DLLs and plugins it loads, in the layout windeployqt gives, with Qt's
-# Japanese translations, a README.txt and the licences. Checks the zip's
+# Japanese translations, the README.txt the build generates and the licences. Checks the zip's
 # contents before it ends. Prints the zip's path as its last line.
 #
 # With --all it also builds the test programs (tools/ci/windows.sh runs them).
@@ -23,9 +23,10 @@ export SORVANE_QT_WINDOWS=$qt
 cmake --preset windows >/dev/null
 nice -n 10 cmake --build --preset windows "${targets[@]}"
 
-release=$(sed -nE 's/^set\(SORVANE_RELEASE ([0-9.]+)\)$/\1/p' CMakeLists.txt)
-[[ -n $release ]] || fail "no SORVANE_RELEASE in CMakeLists.txt"
-name=sorvane-$release-windows-x86_64
+# The release, as cmake/identity.cmake gives it.
+source build/windows/sorvane_identity.sh
+[[ -n $SORVANE_RELEASE ]] || fail "no SORVANE_RELEASE in build/windows/sorvane_identity.sh"
+name=sorvane-$SORVANE_RELEASE-windows-x86_64
 out=build/windows/package
 stage=$out/$name
 rm -rf "$out"
@@ -71,11 +72,12 @@ mkdir -p "$stage/translations" "$stage/licenses"
 cp "$qt/translations/qtbase_ja.qm" "$stage/translations/"
 $mingw-strip --strip-unneeded "$stage"/*.exe "$stage"/*.dll "$stage"/*/*.dll
 
-# The notes in Japanese, with Windows line ends, and the licences they name:
-# Qt's (with its bundled libraries) and the MinGW runtime's, as Debian records
-# them for the packages they were built from.
+# The notes in Japanese, generated with Windows line ends from
+# tools/windows/README.txt.in, and the licences they name: Qt's (with its
+# bundled libraries) and the MinGW runtime's, as Debian records them for the
+# packages they were built from.
+cp build/windows/package-files/README.txt "$stage/README.txt"
 crlf() { sed 's/$/\r/' "$1" >"$2"; }
-crlf tools/windows/README.txt "$stage/README.txt"
 crlf /usr/share/common-licenses/LGPL-3 "$stage/licenses/LGPL-3.txt"
 crlf /usr/share/common-licenses/GPL-3 "$stage/licenses/GPL-3.txt"
 crlf /usr/share/doc/libqt6core6/copyright "$stage/licenses/qt6-base.txt"
