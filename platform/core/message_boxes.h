@@ -1,6 +1,7 @@
 #pragma once
 
 #include "service_slot.h"
+#include "sorvane_identity.h"
 
 #include <QString>
 
@@ -11,7 +12,7 @@ enum class MessageIcon { None, Warning, Critical };
 enum class MessageAnswer { Ok, Yes, No };
 
 // The title a message box gets when the caller gives none: the program's name.
-inline constexpr QStringView kDefaultMessageTitle = u"sorvane";
+inline constexpr QStringView kDefaultMessageTitle = identity::kExecutable;
 
 struct MessageRequest {
     QString prompt;
