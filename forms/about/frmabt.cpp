@@ -68,8 +68,6 @@ private:
     bool placed_ = false;
 };
 
-// The layout stores no font for the box: the main window's default face.
-constexpr FontSpec kWindowFont{kPGothic, 9, false};
 constexpr FontSpec kMincho825{kMincho, 8.25, false};
 constexpr FontSpec kMincho975{kMincho, 9.75, false};
 constexpr FontSpec kMincho12{kMincho, 12, false};
@@ -134,7 +132,7 @@ QWidget *frmabt::createWindow()
     window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowCloseButtonHint);
     window->setWindowIcon(QIcon(identity::kIcon.toString()));
-    window->setFont(platform::layoutFont(kWindowFont));
+    window->setFont(platform::layoutFont(platform::kWindowFont));
     window->setGeometry(client);
     window->setFixedSize(client.size());
 

@@ -28,9 +28,6 @@ constexpr int kClientHeight = 3525;
 // The tab headers are 5.2 mm high.
 constexpr int kHeaderHeight = 295;
 
-// Controls that name no font of their own use the window's, the face the
-// layout's widths were measured in.
-constexpr FontSpec kWindowFont{kPGothic, 9, false};
 constexpr FontSpec kTextBoxFont{kPGothic, 12, false};
 constexpr FontSpec kComboFont{kPGothic, 12, true};
 constexpr FontSpec kBreathingTitleFont{kMincho, 12, true};
@@ -159,7 +156,7 @@ Main1Window *buildMain1Window()
     window->setObjectName(QStringLiteral("main1"));
     window->setWindowTitle(identity::kTitle.toString());
     window->setWindowIcon(QIcon(identity::kIcon.toString()));
-    window->setFont(platform::layoutFont(kWindowFont));
+    window->setFont(platform::layoutFont(platform::kWindowFont));
     platform::WindowBuilder builder(window, QPalette::Button);
     addMenu(window);
 

@@ -52,6 +52,10 @@ struct FontSpec {
     bool bold;
 };
 
+// The windows' own font: controls that name no font of their own use it, and
+// the layouts' widths were measured in it.
+inline constexpr FontSpec kWindowFont{kPGothic, 9, false};
+
 inline QFont layoutFont(const FontSpec &font)
 {
     return layoutFont(font.family, font.points, font.bold);
