@@ -185,8 +185,9 @@ Main1Window *buildMain1Window(const std::function<void(QWidget *)> &enrichedAirB
     };
     // The enriched-air tab is made when first needed: making it with the
     // window would cost the start-up nearly a tenth of its work. Its parts go
-    // where they stand in the layout, so that made at once, while a screen
-    // reader listens, the controls come in the order they always had.
+    // where they stand in the layout, so that made at once (while a screen
+    // reader listens) or later, the controls stack in the order they always
+    // had.
     place(kBreathingTab, kBreathingControls);
     builder.addOnFirstUse(tabs, kEnrichedAirTab, kEnrichedAirControls);
     place(kBreathingTab, kBreathingLines);

@@ -352,6 +352,9 @@ WindowBuilder::~WindowBuilder()
 QWidget *WindowBuilder::add(QWidget *parent, const ControlRow &row)
 {
     QWidget *control = makeControl(parent, row, surface_);
+    for (const std::shared_ptr<QPointer<QWidget>> &next : madeNext_)
+        *next = control;
+    madeNext_.clear();
     control->setObjectName(row.name.toString());
     if (row.font)
         control->setFont(layoutFont(*row.font));
@@ -372,10 +375,14 @@ void WindowBuilder::addOnFirstUse(TabControl *tabs, int tab, std::span<const Con
                                   std::function<void()> then)
 {
     auto addRows = [tabs, tab, rows, then = std::move(then)](WindowBuilder &builder) {
-        for (const ControlRow &row : rows)
-            tabs->addControl(tab, builder.add(tabs, row));
+        std::vector<QWidget *> made;
+        for (const ControlRow &row : rows) {
+            made.push_back(builder.add(tabs, row));
+            tabs->addControl(tab, made.back());
+        }
         if (then)
             then();
+        return made;
     };
     if (QAccessible::isActive()) {
         addRows(*this);
@@ -384,13 +391,19 @@ void WindowBuilder::addOnFirstUse(TabControl *tabs, int tab, std::span<const Con
     QStringList names;
     for (const ControlRow &row : rows)
         names.append(row.name.toString());
+    auto next = std::make_shared<QPointer<QWidget>>();
+    madeNext_.push_back(next);
     // Made later, the controls still lay themselves out in the window's font,
     // draw on the same surface, join the window's keyboard order where their
-    // tab indexes put them and leave the focus where it is.
-    tabs->buildOnFirstUse(tab, names, [window = window_, surface = surface_, order = keyboardOrder_, addRows] {
+    // tab indexes put them and leave the focus where it is. They go under the
+    // control made next after them here, so that the stacking, and the order
+    // in which a screen reader lists them, are as if they had been made here.
+    tabs->buildOnFirstUse(tab, names, [window = window_, surface = surface_, order = keyboardOrder_, next, addRows] {
         WindowBuilder later(window, surface);
         later.keyboardOrder_ = order;
-        addRows(later);
+        for (QWidget *control : addRows(later))
+            if (*next)
+                control->stackUnder(*next);
         later.chainKeyboardOrder();
         for (QWidget *control : later.onTop_)
             control->raise();

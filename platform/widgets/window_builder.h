@@ -134,6 +134,8 @@ private:
     // Shared with the rows made later, which join the window's order.
     std::shared_ptr<KeyboardOrder> keyboardOrder_ = std::make_shared<KeyboardOrder>();
     std::vector<QWidget *> onTop_;
+    // For rows made later, the control made next after them here.
+    std::vector<std::shared_ptr<QPointer<QWidget>>> madeNext_;
 };
 
 } // namespace platform

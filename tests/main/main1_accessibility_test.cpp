@@ -214,8 +214,8 @@ TEST_F(Main1Test, SwitchingTabsIsToldToAssistiveTechnology)
 // The enriched-air tab is made when first needed, unless a screen reader
 // listens as the window is built: then it is made with the window. Found by
 // name before it ever showed, the tab made later cannot be told from the one
-// made at once: its controls stand, look and take the keyboard alike, and
-// shown it draws the same pixels.
+// made at once: its controls stand, look, stack and take the keyboard alike,
+// and shown it draws the same pixels.
 TEST_F(Main1Test, TheEnrichedAirTabMadeOnFirstUseIsTheTabMadeAtOnce)
 {
     auto describe = [&] {
@@ -236,6 +236,8 @@ TEST_F(Main1Test, TheEnrichedAirTabMadeOnFirstUseIsTheTabMadeAtOnce)
                          .arg(palette.color(control->foregroundRole()).name(),
                               palette.color(control->backgroundRole()).name(), control->accessibleName());
         }
+        for (QWidget *control : tabs->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            facts << control->objectName(); // the stacking, the order a screen reader lists them in
         tabs->setTab(1);
         tabs->setFocus();
         for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab})
