@@ -37,7 +37,7 @@ QWidget *window()
 template <class T = QWidget>
 T *named(const char *name)
 {
-    auto *widget = window()->findChild<T *>(QString::fromLatin1(name));
+    auto *widget = dynamic_cast<T *>(app::kProject.startupForm().control(QString::fromLatin1(name)));
     if (!widget) {
         std::fprintf(stderr, "sorvane_bench_clicks: no control %s\n", name);
         std::exit(1);

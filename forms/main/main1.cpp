@@ -72,23 +72,29 @@ void Main1Window::closeEvent(QCloseEvent *event)
 
 QWidget *main1::createWindow()
 {
-    Main1Window *window = buildMain1Window();
-    window->setQueryUnload([this](int &cancel, int unloadMode) { Form_QueryUnload(cancel, unloadMode); });
-
-    auto onClick = [&](const char *button, void (main1::*handler)()) {
+    auto onClick = [this](QWidget *window, const char *button, void (main1::*handler)()) {
         platform::onEvent(child<QPushButton>(window, button), &QPushButton::clicked,
                           [this, handler] { (this->*handler)(); });
     };
-    onClick("Command1", &main1::Command1_Click);
-    onClick("Command2", &main1::Command2_Click);
-    onClick("Command3", &main1::Command3_Click);
-    onClick("Command4", &main1::Command4_Click);
-    onClick("Command5", &main1::Command5_Click);
-    onClick("Command7", &main1::Command7_Click);
+    // The enriched-air tab's buttons exist once the tab is first needed. Enter
+    // on a focused button presses it.
+    auto hookUpEnrichedAir = [onClick](QWidget *window) {
+        onClick(window, "Command4", &main1::Command4_Click);
+        onClick(window, "Command5", &main1::Command5_Click);
+        onClick(window, "Command7", &main1::Command7_Click);
+        for (const char *button : {"Command4", "Command5", "Command7"})
+            platform::onButtonKeyPress(child<QPushButton>(window, button));
+    };
+    Main1Window *window = buildMain1Window(hookUpEnrichedAir);
+    window->setQueryUnload([this](int &cancel, int unloadMode) { Form_QueryUnload(cancel, unloadMode); });
+
+    onClick(window, "Command1", &main1::Command1_Click);
+    onClick(window, "Command2", &main1::Command2_Click);
+    onClick(window, "Command3", &main1::Command3_Click);
 
     // Enter on a focused button presses it; on "クリア" its KeyPress handler
     // takes Enter first.
-    for (const char *button : {"Command1", "Command3", "Command4", "Command5", "Command7"})
+    for (const char *button : {"Command1", "Command3"})
         platform::onButtonKeyPress(child<QPushButton>(window, button));
     platform::onButtonKeyPress(child<QPushButton>(window, "Command2"),
                                [this](int &keyAscii) { Command2_KeyPress(keyAscii); });

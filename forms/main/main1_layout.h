@@ -26,7 +26,9 @@ private:
 // control name, the menu items included (`ffile` is the menu, `hhelp` and
 // `eend` its actions). The tab control `SSTab1` has tab 1 selected, as the
 // layout defines it; the focus is set to go to the first control of the
-// keyboard order when the window first shows.
-Main1Window *buildMain1Window();
+// keyboard order when the window first shows. The enriched-air tab's controls
+// are made when first needed (platform::TabControl::buildOnFirstUse), and
+// `enrichedAirBuilt` is called with the window once they are.
+Main1Window *buildMain1Window(const std::function<void(QWidget *)> &enrichedAirBuilt);
 
 } // namespace forms

@@ -50,4 +50,10 @@ FormAccess &Form::controls()
     return *controls_;
 }
 
+QWidget *Form::control(QStringView name)
+{
+    load();
+    return findControl(window_.data(), name.toString());
+}
+
 } // namespace platform

@@ -35,6 +35,10 @@ public:
     // The controls by name. Like touching a control of an unloaded form, this
     // loads the form first.
     FormAccess &controls();
+    // The control named `name`, or the window by its own name, null if none:
+    // the one way to a control for code outside the form (findControl).
+    // Loads the form first.
+    QWidget *control(QStringView name);
 
 protected:
     // Builds the window with every control of the layout, each named by its

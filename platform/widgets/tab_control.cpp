@@ -12,6 +12,8 @@
 #include <QStylePainter>
 #include <QTabBar>
 
+#include <utility>
+
 namespace platform {
 
 namespace {
@@ -94,12 +96,19 @@ public:
     PageTabList(const PageTabList &) = delete;
     PageTabList &operator=(const PageTabList &) = delete;
 
-    int childCount() const override { return tabs()->count() + QAccessibleWidget::childCount(); }
+    // The controls of every tab are made before a screen reader first sees
+    // them, so it sees those of a tab not yet selected too.
+    int childCount() const override
+    {
+        tabs()->buildAll();
+        return tabs()->count() + QAccessibleWidget::childCount();
+    }
 
     QAccessibleInterface *child(int index) const override
     {
         if (index < 0)
             return nullptr;
+        tabs()->buildAll();
         if (index >= tabs()->count())
             return QAccessibleWidget::child(index - tabs()->count());
         if (const QAccessible::Id id = pageTabs_.value(index))
@@ -113,6 +122,7 @@ public:
     {
         if (const auto *pageTab = dynamic_cast<const PageTab *>(child))
             return pageTab->tabs() == tabs() ? pageTab->tab() : -1;
+        tabs()->buildAll();
         const int index = QAccessibleWidget::indexOfChild(child);
         return index < 0 ? -1 : tabs()->count() + index;
     }
@@ -165,7 +175,7 @@ TabControl::TabControl(QWidget *parent) : QWidget(parent)
 
 int TabControl::addTab(const QString &caption)
 {
-    tabs_.append(Tab{caption, {}});
+    tabs_.append(Tab{caption, {}, {}, {}});
     if (current_ < 0)
         current_ = 0;
     update();
@@ -180,6 +190,41 @@ void TabControl::addControl(int tab, QWidget *control)
         control->setParent(this);
     tabs_[tab].controls.append(control);
     control->setVisible(tab == current_);
+}
+
+void TabControl::buildOnFirstUse(int tab, const QStringList &names, std::function<void()> build)
+{
+    if (tab < 0 || tab >= count())
+        throw RuntimeError(ErrorNumber::InvalidCall);
+    tabs_[tab].unbuilt += names;
+    tabs_[tab].build.push_back(std::move(build));
+}
+
+void TabControl::build(int tab)
+{
+    // Taken out first: building adds the controls, and a look-up meanwhile
+    // must not build them again.
+    const std::vector<std::function<void()>> parts = std::exchange(tabs_[tab].build, {});
+    tabs_[tab].unbuilt.clear();
+    for (const std::function<void()> &part : parts)
+        part();
+}
+
+void TabControl::buildAll()
+{
+    for (int tab = 0; tab < count(); ++tab)
+        build(tab);
+}
+
+bool TabControl::buildFor(QStringView name)
+{
+    for (int tab = 0; tab < count(); ++tab) {
+        if (tabs_[tab].unbuilt.contains(name)) {
+            build(tab);
+            return true;
+        }
+    }
+    return false;
 }
 
 QString TabControl::caption(int tab) const
@@ -210,6 +255,9 @@ void TabControl::setTab(int tab)
         throw RuntimeError(ErrorNumber::InvalidCall);
     if (tab == current_)
         return;
+    // A hidden tab control builds the tab as it shows, if it is still selected.
+    if (isVisible())
+        build(tab);
 
     // Hiding the control with the focus would let Qt hand the focus to some
     // other control; the tab control keeps it instead, as a click on a header
@@ -350,6 +398,13 @@ void TabControl::focusOutEvent(QFocusEvent *event)
 {
     update();
     QWidget::focusOutEvent(event);
+}
+
+void TabControl::showEvent(QShowEvent *event)
+{
+    if (current_ >= 0)
+        build(current_);
+    QWidget::showEvent(event);
 }
 
 } // namespace platform

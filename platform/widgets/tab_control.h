@@ -4,7 +4,11 @@
 #include <QPointer>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
+
+#include <functional>
+#include <vector>
 
 namespace platform {
 
@@ -21,6 +25,11 @@ namespace platform {
 //
 // Screen readers see it as a page-tab list with one page tab per header, told
 // of each change of the selected tab.
+//
+// A tab's controls may be made only when first needed, to spare the start-up
+// their cost: when the tab is selected (while the tab control is hidden, as it
+// shows), when a screen reader asks for the tab control's children, or when
+// one of them is looked up by name (findControl).
 class TabControl final : public QWidget {
 public:
     explicit TabControl(QWidget *parent = nullptr);
@@ -30,6 +39,15 @@ public:
     int addTab(const QString &caption);
     // Makes `control` one of tab `tab`'s controls, where it stands now.
     void addControl(int tab, QWidget *control);
+
+    // Adds `build`, which makes controls named `names` for tab `tab` (through
+    // addControl), to what is built when the tab is first needed; the parts of
+    // a tab are built in the order given.
+    void buildOnFirstUse(int tab, const QStringList &names, std::function<void()> build);
+    // Builds what is still to be built of every tab, or only of the tab a
+    // control named `name` is to be made for; true if that was any.
+    void buildAll();
+    bool buildFor(QStringView name);
 
     int count() const { return static_cast<int>(tabs_.size()); }
     QString caption(int tab) const;
@@ -48,13 +66,17 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     struct Tab {
         QString caption;
         QList<QPointer<QWidget>> controls;
+        QStringList unbuilt; // the names of the controls still to be made
+        std::vector<std::function<void()>> build;
     };
 
+    void build(int tab);
     void step(int by);
 
     QList<Tab> tabs_;

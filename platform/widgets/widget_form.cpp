@@ -1,6 +1,7 @@
 #include "widget_form.h"
 
 #include "runtime_error.h"
+#include "tab_control.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -10,14 +11,25 @@
 
 namespace platform {
 
+QWidget *findControl(QWidget *root, const QString &name)
+{
+    if (root->objectName() == name)
+        return root;
+    if (auto *widget = root->findChild<QWidget *>(name))
+        return widget;
+    // TabControl has no meta-object of its own to look for.
+    for (QWidget *widget : root->findChildren<QWidget *>())
+        if (auto *tabs = dynamic_cast<TabControl *>(widget); tabs && tabs->buildFor(name))
+            return root->findChild<QWidget *>(name);
+    return nullptr;
+}
+
 QWidget *WidgetForm::find(QStringView control) const
 {
     if (!root_)
         throw RuntimeError(ErrorNumber::ObjectRequired);
     const QString name = control.toString();
-    if (root_->objectName() == name)
-        return root_;
-    auto *widget = root_->findChild<QWidget *>(name);
+    QWidget *widget = findControl(root_, name);
     if (!widget)
         throw RuntimeError(ErrorNumber::ObjectRequired, QStringLiteral("画面の部品 %1 が見つかりません。").arg(name));
     return widget;

@@ -1,5 +1,6 @@
 #include "window_builder.h"
 
+#include "tab_control.h"
 #include "window_fit.h"
 
 #include <QAccessible>
@@ -313,7 +314,7 @@ QWidget *makeControl(QWidget *parent, const ControlRow &row, QPalette::ColorRole
 
 } // namespace
 
-WindowBuilder::WindowBuilder(QWidget *window, QPalette::ColorRole surface) : surface_(surface)
+WindowBuilder::WindowBuilder(QWidget *window, QPalette::ColorRole surface) : window_(window), surface_(surface)
 {
 #ifndef Q_OS_WIN
     // Each control lays itself out once as soon as it is made, in the
@@ -326,7 +327,7 @@ WindowBuilder::WindowBuilder(QWidget *window, QPalette::ColorRole surface) : sur
     if (QGuiApplicationPrivate::app_font) {
         applicationFont_ = *QGuiApplicationPrivate::app_font;
         *QGuiApplicationPrivate::app_font = window->font();
-        window_ = window;
+        fontWindow_ = window;
     }
 #else
     Q_UNUSED(window);
@@ -336,13 +337,13 @@ WindowBuilder::WindowBuilder(QWidget *window, QPalette::ColorRole surface) : sur
 WindowBuilder::~WindowBuilder()
 {
 #ifndef Q_OS_WIN
-    if (!window_)
+    if (!fontWindow_)
         return;
     *QGuiApplicationPrivate::app_font = applicationFont_;
     // Windows made meanwhile (menus, lists that drop down) took the font in
     // its place; they take the application's again.
     QEvent change(QEvent::ApplicationFontChange);
-    for (QWidget *widget : window_->findChildren<QWidget *>())
+    for (QWidget *widget : fontWindow_->findChildren<QWidget *>())
         if (widget->isWindow())
             QCoreApplication::sendEvent(widget, &change);
 #endif
@@ -351,6 +352,9 @@ WindowBuilder::~WindowBuilder()
 QWidget *WindowBuilder::add(QWidget *parent, const ControlRow &row)
 {
     QWidget *control = makeControl(parent, row, surface_);
+    for (const std::shared_ptr<QPointer<QWidget>> &next : madeNext_)
+        *next = control;
+    madeNext_.clear();
     control->setObjectName(row.name.toString());
     if (row.font)
         control->setFont(layoutFont(*row.font));
@@ -361,27 +365,71 @@ QWidget *WindowBuilder::add(QWidget *parent, const ControlRow &row)
             keepFixedColourLegible(control, textRoleOn(surface_), QColor::fromRgb(*row.colour), surface_);
     }
     if (control->focusPolicy() != Qt::NoFocus)
-        keyboardOrder_.emplace_back(row.tabIndex, control);
+        keyboardOrder_->emplace_back(row.tabIndex, control);
     if (row.look & OnTop)
         onTop_.push_back(control);
     return control;
 }
 
+void WindowBuilder::addOnFirstUse(TabControl *tabs, int tab, std::span<const ControlRow> rows,
+                                  std::function<void()> then)
+{
+    auto addRows = [tabs, tab, rows, then = std::move(then)](WindowBuilder &builder) {
+        std::vector<QWidget *> made;
+        for (const ControlRow &row : rows) {
+            made.push_back(builder.add(tabs, row));
+            tabs->addControl(tab, made.back());
+        }
+        if (then)
+            then();
+        return made;
+    };
+    if (QAccessible::isActive()) {
+        addRows(*this);
+        return;
+    }
+    QStringList names;
+    for (const ControlRow &row : rows)
+        names.append(row.name.toString());
+    auto next = std::make_shared<QPointer<QWidget>>();
+    madeNext_.push_back(next);
+    // Made later, the controls still lay themselves out in the window's font,
+    // draw on the same surface, join the window's keyboard order where their
+    // tab indexes put them and leave the focus where it is. They go under the
+    // control made next after them here, so that the stacking, and the order
+    // in which a screen reader lists them, are as if they had been made here.
+    tabs->buildOnFirstUse(tab, names, [window = window_, surface = surface_, order = keyboardOrder_, next, addRows] {
+        WindowBuilder later(window, surface);
+        later.keyboardOrder_ = order;
+        for (QWidget *control : addRows(later))
+            if (*next)
+                control->stackUnder(*next);
+        later.chainKeyboardOrder();
+        for (QWidget *control : later.onTop_)
+            control->raise();
+    });
+}
+
 void WindowBuilder::addToKeyboardOrder(int tabIndex, QWidget *control)
 {
-    keyboardOrder_.emplace_back(tabIndex, control);
+    keyboardOrder_->emplace_back(tabIndex, control);
+}
+
+void WindowBuilder::chainKeyboardOrder()
+{
+    KeyboardOrder &order = *keyboardOrder_;
+    std::stable_sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t k = 1; k < order.size(); ++k)
+        QWidget::setTabOrder(order[k - 1].second, order[k].second);
 }
 
 void WindowBuilder::finish()
 {
-    std::stable_sort(keyboardOrder_.begin(), keyboardOrder_.end(),
-                     [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (std::size_t k = 1; k < keyboardOrder_.size(); ++k)
-        QWidget::setTabOrder(keyboardOrder_[k - 1].second, keyboardOrder_[k].second);
+    chainKeyboardOrder();
     // The first control of the keyboard order takes the focus when the window
     // first shows.
-    if (!keyboardOrder_.empty())
-        keyboardOrder_.front().second->setFocus(Qt::OtherFocusReason);
+    if (!keyboardOrder_->empty())
+        keyboardOrder_->front().second->setFocus(Qt::OtherFocusReason);
     for (QWidget *control : onTop_)
         control->raise();
 }

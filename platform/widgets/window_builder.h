@@ -7,6 +7,8 @@
 #include <QRgb>
 #include <QStringView>
 
+#include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <utility>
@@ -15,6 +17,8 @@
 class QWidget;
 
 namespace platform {
+
+class TabControl;
 
 // Layouts are measured in twips: 1440 per inch, 15 per device-independent
 // pixel at 96 dots per inch.
@@ -110,6 +114,12 @@ public:
     WindowBuilder &operator=(const WindowBuilder &) = delete;
 
     QWidget *add(QWidget *parent, const ControlRow &row);
+    // Rows of tab `tab` of `tabs`, which stands in the window, made only when
+    // the tab is first needed (TabControl::buildOnFirstUse) by a builder like
+    // this one, in this one's keyboard order; `then` runs once they are made.
+    // While a screen reader is active they are made at once, so that it sees
+    // the whole window from the start.
+    void addOnFirstUse(TabControl *tabs, int tab, std::span<const ControlRow> rows, std::function<void()> then = {});
     // A control made elsewhere that takes part in the keyboard order.
     void addToKeyboardOrder(int tabIndex, QWidget *control);
     // Chains the keyboard order by tab index, gives the first control the
@@ -117,11 +127,19 @@ public:
     void finish();
 
 private:
+    using KeyboardOrder = std::vector<std::pair<int, QPointer<QWidget>>>;
+
+    void chainKeyboardOrder();
+
+    QPointer<QWidget> window_;
     QPalette::ColorRole surface_;
-    QPointer<QWidget> window_; // set while the application font is the window's
+    QPointer<QWidget> fontWindow_; // set while the application font is the window's
     QFont applicationFont_;
-    std::vector<std::pair<int, QWidget *>> keyboardOrder_;
+    // Shared with the rows made later, which join the window's order.
+    std::shared_ptr<KeyboardOrder> keyboardOrder_ = std::make_shared<KeyboardOrder>();
     std::vector<QWidget *> onTop_;
+    // For rows made later, the control made next after them here.
+    std::vector<std::shared_ptr<QPointer<QWidget>>> madeNext_;
 };
 
 } // namespace platform

@@ -210,3 +210,54 @@ TEST_F(Main1Test, SwitchingTabsIsToldToAssistiveTechnology)
         EXPECT_EQ(pageTabEvents, row.events) << row.what;
     }
 }
+
+// The enriched-air tab is made when first needed, unless a screen reader
+// listens as the window is built: then it is made with the window. Found by
+// name before it ever showed, the tab made later cannot be told from the one
+// made at once: its controls stand, look, stack and take the keyboard alike,
+// and shown it draws the same pixels.
+TEST_F(Main1Test, TheEnrichedAirTabMadeOnFirstUseIsTheTabMadeAtOnce)
+{
+    auto describe = [&] {
+        QStringList facts;
+        for (const char *name : {"Label12", "Label10", "Combo1", "Label11", "Combo2", "Label13", "Label14", "Command4",
+                                 "Label15", "Label16", "Command5", "Command7", "Line2", "Line3"}) {
+            QWidget *control = named(name);
+            const QPalette &palette = control->palette();
+            facts << QStringLiteral("%1 %2 %3 %4,%5 %6x%7 %8 %9 %10 %11 %12")
+                         .arg(QLatin1String(name), QLatin1String(control->metaObject()->className()),
+                              control->font().toString())
+                         .arg(control->x())
+                         .arg(control->y())
+                         .arg(control->width())
+                         .arg(control->height())
+                         .arg(control->isVisibleTo(window))
+                         .arg(control->focusPolicy())
+                         .arg(palette.color(control->foregroundRole()).name(),
+                              palette.color(control->backgroundRole()).name(), control->accessibleName());
+        }
+        for (QWidget *control : tabs->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            facts << control->objectName(); // the stacking, the order a screen reader lists them in
+        tabs->setTab(1);
+        tabs->setFocus();
+        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab})
+            for (int k = 0; k < 6; ++k) {
+                QTest::keyClick(QApplication::focusWidget(), key);
+                facts << focusedControl();
+            }
+        return std::pair{facts, window->grab().toImage()};
+    };
+    const auto later = describe();
+
+    unloadAll();
+    {
+        const ScreenReaderListening listening;
+        platform::instance<forms::main1>().show();
+    }
+    window = platform::instance<forms::main1>().window();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    tabs = named<platform::TabControl>("SSTab1");
+    const auto atOnce = describe();
+    EXPECT_EQ(later.first, atOnce.first);
+    EXPECT_TRUE(later.second == atOnce.second);
+}

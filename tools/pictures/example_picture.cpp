@@ -15,7 +15,7 @@ void type(forms::main1 &main, std::initializer_list<std::pair<const char *, cons
     platform::FormAccess &controls = main.controls();
     for (const auto &[name, value] : inputs)
         controls.setText(QString::fromLatin1(name), QString::fromLatin1(value));
-    main.window()->findChild<QPushButton *>(QString::fromLatin1(button))->click();
+    qobject_cast<QPushButton *>(main.control(QString::fromLatin1(button)))->click();
 }
 
 } // namespace
