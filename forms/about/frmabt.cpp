@@ -19,11 +19,6 @@ namespace forms {
 
 namespace {
 
-// Written as constants, not read from the executable or its version record:
-// the box reads the same whatever the file is called.
-constexpr QStringView kExeName = identity::kExecutable;
-constexpr QStringView kVersion = identity::kRelease;
-constexpr QStringView kVersionDate = identity::kReleaseDate;
 constexpr QStringView kDescription = u"毎分呼吸量調査ツール";
 
 using platform::ControlKind;
@@ -162,14 +157,16 @@ void frmabt::Form_Load()
     const QString crlf = QStringLiteral("\r\n");
     platform::FormAccess &form = controls();
     form.setCaption(u"lblTitle", identity::kTitle.toString());
-    form.setCaption(u"exename", u'(' + kExeName.toString() + QStringLiteral(".exe)"));
+    // The program's identity as built, not read from the executable or its
+    // version record: the box reads the same whatever the file is called.
+    form.setCaption(u"exename", u'(' + identity::kExecutable.toString() + QStringLiteral(".exe)"));
     form.setCaption(u"lblDescription", kDescription.toString() + crlf);
     form.setText(u"Text1",
                  QStringLiteral("作者ホームページ：") + crlf + identity::kHomePage.toString() + crlf
                      + QStringLiteral("Eメール：") + crlf + identity::kMail.toString());
     form.setCaption(u"lblVersion",
-                    QStringLiteral("Ver ") + kVersion.toString() + QStringLiteral("  (") + kVersionDate.toString()
-                        + u')');
+                    QStringLiteral("Ver ") + identity::kRelease.toString() + QStringLiteral("  (")
+                        + identity::kReleaseDate.toString() + u')');
 }
 
 void frmabt::sakusya()
