@@ -109,19 +109,6 @@ QAccessibleInterface *resultBoxAccessible(const QString &, QObject *object)
     return nullptr;
 }
 
-// The role text is drawn in on a surface of the given role.
-QPalette::ColorRole textRoleOn(QPalette::ColorRole surface)
-{
-    switch (surface) {
-    case QPalette::Button:
-        return QPalette::ButtonText;
-    case QPalette::Base:
-        return QPalette::Text;
-    default:
-        return QPalette::WindowText;
-    }
-}
-
 // A multi-line box in a dialog with a default button: Enter is the dialog's,
 // which presses that button, and Ctrl+Enter starts a new line.
 class TextArea final : public QPlainTextEdit {

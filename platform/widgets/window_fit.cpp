@@ -26,20 +26,6 @@ double relativeLuminance(const QColor &colour)
     return 0.2126 * linear(rgb.red()) + 0.7152 * linear(rgb.green()) + 0.0722 * linear(rgb.blue());
 }
 
-// The colour a palette pairs with a background for its text.
-QPalette::ColorRole textRoleOn(QPalette::ColorRole background)
-{
-    switch (background) {
-    case QPalette::Button:
-        return QPalette::ButtonText;
-    case QPalette::Base:
-    case QPalette::AlternateBase:
-        return QPalette::Text;
-    default:
-        return QPalette::WindowText;
-    }
-}
-
 // Lives as a child of the widget it keeps legible. It watches the widget and
 // its parent, since a palette change reaches the two in no fixed order; each
 // decision reads only the parent's palette, so the last one stands.
@@ -87,6 +73,19 @@ private:
 };
 
 } // namespace
+
+QPalette::ColorRole textRoleOn(QPalette::ColorRole background)
+{
+    switch (background) {
+    case QPalette::Button:
+        return QPalette::ButtonText;
+    case QPalette::Base:
+    case QPalette::AlternateBase:
+        return QPalette::Text;
+    default:
+        return QPalette::WindowText;
+    }
+}
 
 double contrastRatio(const QColor &a, const QColor &b)
 {

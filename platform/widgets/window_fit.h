@@ -19,6 +19,9 @@ double contrastRatio(const QColor &a, const QColor &b);
 // Below this, text is hard to read even when large.
 inline constexpr double kLegibleContrast = 3.0;
 
+// The role a palette pairs with a background role for the text drawn on it.
+QPalette::ColorRole textRoleOn(QPalette::ColorRole background);
+
 // `widget` draws `role` in `fixed`, a colour its layout fixes, wherever that
 // stands at kLegibleContrast or more against the `background` role of its
 // parent's palette, which is what the widget is drawn on. Elsewhere it draws
