@@ -37,7 +37,7 @@ QWidget *window()
 template <class T = QWidget>
 T *named(const char *name)
 {
-    auto *widget = dynamic_cast<T *>(app::kProject.startupForm().control(QString::fromLatin1(name)));
+    auto *widget = qobject_cast<T *>(app::kProject.startupForm().control(QString::fromLatin1(name)));
     if (!widget) {
         std::fprintf(stderr, "sorvane_bench_clicks: no control %s\n", name);
         std::exit(1);
@@ -47,6 +47,8 @@ T *named(const char *name)
 
 // Notes when a watched label has been painted.
 class PaintFlag final : public QObject {
+    Q_OBJECT
+
 public:
     bool painted = false;
 
@@ -155,3 +157,5 @@ int main(int argc, char **argv)
     report("enriched air (32 %, 28 m)", enriched, depth->text() + QStringLiteral(" m, ") + pressure->text());
     return 0;
 }
+
+#include "click_bench.moc"

@@ -21,6 +21,8 @@ std::int64_t monotonicNanoseconds()
 namespace {
 
 class FirstPaintWatch final : public QObject {
+    Q_OBJECT
+
 public:
     explicit FirstPaintWatch(QWidget *window) : QObject(window), window_(window) { window->installEventFilter(this); }
 
@@ -60,3 +62,5 @@ void exitAfterFirstPaint(QWidget *window)
 }
 
 } // namespace bench
+
+#include "first_paint.moc"

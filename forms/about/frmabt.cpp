@@ -30,6 +30,8 @@ using platform::twipRect;
 using enum platform::ControlLook;
 
 class AboutWindow final : public QDialog {
+    Q_OBJECT
+
 public:
     explicit AboutWindow(const QRect &place) : place_(place) {}
     void setCancelButton(QPushButton *button) { cancel_ = button; }
@@ -191,3 +193,5 @@ void frmabt::Command2_Click()
 }
 
 } // namespace forms
+
+#include "frmabt.moc"

@@ -9,6 +9,8 @@ namespace forms {
 // main1's window. Closing it asks its QueryUnload handler first; the handler
 // may cancel the close by setting `cancel` to non-zero.
 class Main1Window final : public QMainWindow {
+    Q_OBJECT
+
 public:
     using QueryUnload = std::function<void(int &cancel, int unloadMode)>;
 

@@ -28,6 +28,8 @@ std::optional<int> characterCode(const QKeyEvent &event)
 }
 
 class KeyPressFilter final : public QObject {
+    Q_OBJECT
+
 public:
     KeyPressFilter(QWidget *control, KeyPressHandler handler, bool pressOnEnter)
         : QObject(control), handler_(std::move(handler)), pressOnEnter_(pressOnEnter)
@@ -90,3 +92,5 @@ void onButtonKeyPress(QAbstractButton *button, KeyPressHandler handler)
 }
 
 } // namespace platform
+
+#include "key_press.moc"

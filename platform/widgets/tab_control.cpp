@@ -150,7 +150,7 @@ private:
 
 QAccessibleInterface *tabControlAccessible(const QString &, QObject *object)
 {
-    if (auto *tabs = dynamic_cast<TabControl *>(object))
+    if (auto *tabs = qobject_cast<TabControl *>(object))
         return new PageTabList(tabs);
     return nullptr;
 }

@@ -31,6 +31,8 @@ namespace platform {
 // shows), when a screen reader asks for the tab control's children, or when
 // one of them is looked up by name (findControl).
 class TabControl final : public QWidget {
+    Q_OBJECT
+
 public:
     explicit TabControl(QWidget *parent = nullptr);
 

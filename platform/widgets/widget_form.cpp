@@ -19,7 +19,7 @@ QWidget *findControl(QWidget *root, const QString &name)
         return widget;
     // TabControl has no meta-object of its own to look for.
     for (QWidget *widget : root->findChildren<QWidget *>())
-        if (auto *tabs = dynamic_cast<TabControl *>(widget); tabs && tabs->buildFor(name))
+        if (auto *tabs = qobject_cast<TabControl *>(widget); tabs && tabs->buildFor(name))
             return root->findChild<QWidget *>(name);
     return nullptr;
 }

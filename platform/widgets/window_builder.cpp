@@ -112,6 +112,8 @@ QAccessibleInterface *resultBoxAccessible(const QString &, QObject *object)
 // A multi-line box in a dialog with a default button: Enter is the dialog's,
 // which presses that button, and Ctrl+Enter starts a new line.
 class TextArea final : public QPlainTextEdit {
+    Q_OBJECT
+
 public:
     using QPlainTextEdit::QPlainTextEdit;
 
@@ -133,6 +135,8 @@ protected:
 // box's value nor take the focus there (which a wheel-focus policy would do
 // before the box sees the wheel). The ignored wheel goes on to the parent.
 class WheelOnlyWhenFocused final : public QObject {
+    Q_OBJECT
+
 public:
     using QObject::QObject;
 
@@ -422,3 +426,5 @@ void WindowBuilder::finish()
 }
 
 } // namespace platform
+
+#include "window_builder.moc"

@@ -30,6 +30,8 @@ double relativeLuminance(const QColor &colour)
 // its parent, since a palette change reaches the two in no fixed order; each
 // decision reads only the parent's palette, so the last one stands.
 class FixedColour final : public QObject {
+    Q_OBJECT
+
 public:
     FixedColour(QWidget *widget, QPalette::ColorRole role, const QColor &fixed, QPalette::ColorRole background)
         : QObject(widget), widget_(widget), role_(role), fixed_(fixed), background_(background)
@@ -131,3 +133,5 @@ void placeOnScreen(QWidget *window, const QRect &client)
 }
 
 } // namespace platform
+
+#include "window_fit.moc"

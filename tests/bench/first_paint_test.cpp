@@ -11,6 +11,8 @@ namespace {
 
 // A control that notes when it was last painted.
 class PaintedAt final : public QWidget {
+    Q_OBJECT
+
 public:
     using QWidget::QWidget;
     std::int64_t at = 0;
@@ -50,3 +52,5 @@ TEST(FirstPaint, IsStampedAfterTheWholeWindowHasPaintedThenTheLoopEnds)
     EXPECT_GE(paint->nanoseconds, inner->at);
     EXPECT_GT(inner->at, before);
 }
+
+#include "first_paint_test.moc"

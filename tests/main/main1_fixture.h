@@ -58,7 +58,7 @@ protected:
     template <class T = QWidget>
     T *named(const char *name) const
     {
-        auto *widget = dynamic_cast<T *>(platform::instance<forms::main1>().control(QString::fromLatin1(name)));
+        auto *widget = qobject_cast<T *>(platform::instance<forms::main1>().control(QString::fromLatin1(name)));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }

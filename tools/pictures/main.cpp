@@ -55,7 +55,7 @@ int writeScreenshots(QApplication &application, const QDir &out)
     auto &main = platform::instance<forms::main1>();
     pictures::workBreathingRateExample(main);
     pictures::workEnrichedAirExample(main);
-    auto *tabs = dynamic_cast<platform::TabControl *>(main.control(u"SSTab1"));
+    auto *tabs = qobject_cast<platform::TabControl *>(main.control(u"SSTab1"));
 
     auto save = [&](QWidget *window, const char *name) {
         settle();
