@@ -13,7 +13,21 @@ the tank volume, the average depth and the time at depth; and the equivalent
 air depth and oxygen partial pressure of an enriched-air (nitrox) mix.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+# A package built on Debian 12 depends on Qt 6.4's libraries and one built on
+# Debian 13 on Qt 6.8's, so the file name says which release it is for:
+# sorvane_1.02_debian12_amd64.deb. The package's version stays the release.
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+if(EXISTS /etc/os-release)
+  file(STRINGS /etc/os-release sorvane_os_id REGEX "^ID=")
+  file(STRINGS /etc/os-release sorvane_os_version REGEX "^VERSION_ID=")
+  string(REGEX REPLACE "[^0-9]" "" sorvane_os_version "${sorvane_os_version}")
+  execute_process(COMMAND dpkg --print-architecture OUTPUT_VARIABLE sorvane_deb_arch
+                  OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+  if(sorvane_os_id STREQUAL "ID=debian" AND sorvane_os_version AND sorvane_deb_arch)
+    set(CPACK_DEBIAN_FILE_NAME
+        "${SORVANE_EXECUTABLE}_${SORVANE_RELEASE}_debian${sorvane_os_version}_${sorvane_deb_arch}.deb")
+  endif()
+endif()
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${SORVANE_HOME_PAGE})

@@ -27,6 +27,7 @@ debs=("$out"/sorvane_*.deb)
 [[ ${#debs[@]} -eq 1 && -f ${debs[0]} ]] || fail "expected one sorvane_*.deb in $out"
 deb=$PWD/${debs[0]}
 echo "built $(basename "$deb")"
+echo "Depends: $(dpkg-deb -f "$deb" Depends)"
 
 # Every file at its standard place, and nothing else.
 files=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$' | sort)
@@ -48,8 +49,7 @@ for name in Maintainer Section Description; do
 done
 # The package names the Depends field lists, without versions or alternatives.
 mapfile -t depends < <(field Depends | tr ',|' '\n\n' | sed -E 's/\(.*\)//; s/^ +//; s/ +$//' | grep -v '^$')
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins qt6-translations-l10n \
-  fonts-ipafont-gothic fonts-ipafont-mincho qt6-base-abi; do
+for needed in $(bash tools/install-deps.sh --names tools/ci/package.depends); do
   printf '%s\n' "${depends[@]}" | grep -qx "$needed" || fail "does not depend on $needed: $(field Depends)"
 done
 
