@@ -7,6 +7,8 @@
 #include "pattern_format.h"
 #include "runtime_error.h"
 
+#include <optional>
+
 namespace calc {
 
 using platform::fpcheck::check;
@@ -46,16 +48,32 @@ float oxygenPartialPressure(float oxygenPercent, float depth)
 
 void runEnrichedAir(platform::FormAccess &main1, platform::MessageBoxes &boxes)
 {
+    const auto showMessage = [&] { boxes.inform(kEnrichedAirMessage.toString()); };
+    // A box with no number in it (empty, letters, digits typed full-width with
+    // Japanese input on) would read as 0 and give a wrong result that looks
+    // right, so it gets the message instead.
+    const auto read = [&](QStringView box) -> std::optional<float> {
+        const QString text = main1.text(box);
+        if (!platform::startsWithNumber(text))
+            return std::nullopt;
+        return toSingle(platform::leadingNumber(text));
+    };
     platform::withErrorTrap(
         [&] {
-            const float oxygen = toSingle(platform::leadingNumber(main1.text(kOxygenBox)));
-            const float depth = toSingle(platform::leadingNumber(main1.text(kDepthBox)));
-            const float ead = equivalentAirDepth(oxygen, depth);
+            // The depth is read after the oxygen is rounded: the checks below
+            // see the flags of rounding the depth, not those of the oxygen.
+            const std::optional<float> oxygen = read(kOxygenBox);
+            const std::optional<float> depth = oxygen ? read(kDepthBox) : std::nullopt;
+            if (!depth) {
+                showMessage();
+                return;
+            }
+            const float ead = equivalentAirDepth(*oxygen, *depth);
             main1.setCaption(kDepthResult, platform::formatSingle(ead, kDepthPattern));
-            const float po2 = oxygenPartialPressure(oxygen, depth);
+            const float po2 = oxygenPartialPressure(*oxygen, *depth);
             main1.setCaption(kPressureResult, platform::formatSingle(po2, kPressurePattern));
         },
-        [&](const platform::RuntimeError &) { boxes.inform(kEnrichedAirMessage.toString()); });
+        [&](const platform::RuntimeError &) { showMessage(); });
 }
 
 } // namespace calc

@@ -31,8 +31,9 @@ inline constexpr QStringView kPressurePattern = u"0.00";
 inline constexpr QStringView kEnrichedAirMessage = u"半角数字を入れて下さい";
 
 // The click on "計　算" of the enriched-air tab: writes the equivalent air depth
-// to Label14, then the partial pressure to Label16. Any runtime error shows the
-// one message; what was written before it stays. Never moves the focus.
+// to Label14, then the partial pressure to Label16. A box whose text starts
+// with no number, and any runtime error, show the one message; what was
+// written before it stays. Never moves the focus.
 void runEnrichedAir(platform::FormAccess &main1, platform::MessageBoxes &boxes);
 
 } // namespace calc

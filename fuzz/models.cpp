@@ -218,6 +218,21 @@ void controlCall()
     std::feclearexcept(FE_ALL_EXCEPT);
 }
 
+// Whether the enriched-air tab takes a text as a number: past the blanks, an
+// optional sign and then a half-width digit, or a point followed by one.
+bool holdsNumber(std::u16string_view text)
+{
+    const std::size_t first = text.find_first_not_of(u" \t\r\n");
+    if (first == std::u16string_view::npos)
+        return false;
+    std::u16string_view rest = text.substr(first);
+    if (rest.starts_with(u'+') || rest.starts_with(u'-'))
+        rest.remove_prefix(1);
+    if (rest.starts_with(u'.'))
+        rest.remove_prefix(1);
+    return !rest.empty() && rest.front() >= u'0' && rest.front() <= u'9';
+}
+
 } // namespace
 
 std::optional<float> breathingCore(float start, float end, float volume, float depth, float time)
@@ -302,11 +317,15 @@ EnrichedAirModel enrichedAir(const std::u16string &oxygen, const std::u16string 
     EnrichedAirModel out{label14Before, label16Before, true};
 
     controlCall();
+    if (!holdsNumber(oxygen))
+        return out;
     const std::optional<double> oxygenValue = leadingNumber(oxygen);
     if (!oxygenValue)
         return out;
     const float oxygenSingle = toFloat(*oxygenValue);
     controlCall();
+    if (!holdsNumber(depth))
+        return out;
     const std::optional<double> depthValue = leadingNumber(depth);
     if (!depthValue)
         return out;

@@ -54,13 +54,25 @@ qsizetype scanNumber(QStringView text, qsizetype start)
     return i;
 }
 
-} // namespace
-
-double leadingNumber(QStringView text)
+qsizetype skipBlanks(QStringView text)
 {
     qsizetype start = 0;
     while (start < text.size() && isBlank(text[start].unicode()))
         ++start;
+    return start;
+}
+
+} // namespace
+
+bool startsWithNumber(QStringView text)
+{
+    const qsizetype start = skipBlanks(text);
+    return scanNumber(text, start) != start;
+}
+
+double leadingNumber(QStringView text)
+{
+    const qsizetype start = skipBlanks(text);
     const qsizetype end = scanNumber(text, start);
     if (end == start)
         return 0.0;

@@ -13,4 +13,10 @@ namespace platform {
 // number too small for a double becomes 0 (or the nearest denormal).
 double leadingNumber(QStringView text);
 
+// Whether leadingNumber finds a number in the text at all, as opposed to
+// reading 0 from nothing: after the blanks, an optional sign and then a digit,
+// or a point and a digit. An empty text, letters, full-width digits and a lone
+// sign or point start with none.
+bool startsWithNumber(QStringView text);
+
 } // namespace platform

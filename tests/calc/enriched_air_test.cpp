@@ -46,9 +46,16 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Case{u"32", u"30", u"24.4", u"1.28", false}, Case{u"36", u"39", u"29.7", u"1.76", false},
                       Case{u"32", u"100", u"84.7", u"3.52", false}, Case{u"21", u"30", u"30.0", u"0.84", false},
                       Case{u"100", u"30", u"-10.0", u"4.00", false}, Case{u"100", u"9", u"-10.0", u"1.90", false},
-                      Case{u"0", u"30", u"40.6", u"0.00", false}, Case{u"O2", u"30", u"40.6", u"0.00", false},
-                      Case{u"32", u"0", u"-1.4", u"0.32", false}, Case{u"32", u"deep", u"-1.4", u"0.32", false},
-                      Case{u"", u"", u"2.7", u"0.00", false}, Case{u"32", u"-10", u"-10.0", u"0.00", false},
+                      Case{u"0", u"30", u"40.6", u"0.00", false}, Case{u"32", u"0", u"-1.4", u"0.32", false},
+                      Case{u"32", u"-10", u"-10.0", u"0.00", false}, Case{u"-5", u"30", u"43.2", u"-0.20", false},
+                      // A text read for the number it starts with, whatever follows.
+                      Case{u"32abc", u"30", u"24.4", u"1.28", false}, Case{u"32", u" +.5m", u"-1.0", u"0.34", false},
+                      // A box with no number at its start gets the message and computes nothing.
+                      Case{u"", u"", u"old14", u"old16", true}, Case{u"O2", u"30", u"old14", u"old16", true},
+                      Case{u"32", u"deep", u"old14", u"old16", true}, Case{u"３２", u"30", u"old14", u"old16", true},
+                      Case{u"32", u"３０", u"old14", u"old16", true}, Case{u"-", u"30", u"old14", u"old16", true},
+                      Case{u"32", u".", u"old14", u"old16", true}, Case{u"+.", u"30", u"old14", u"old16", true},
+                      Case{u"32", u"", u"old14", u"old16", true}, Case{u"32", u"- 5", u"old14", u"old16", true},
                       Case{u"120", u"30", u"-20.1", u"4.80", false}, Case{u"32", u"28", u"22.7", u"1.22", false},
                       // The five partial pressures that sit on a rounding boundary.
                       Case{u"21", u"15", u"15.0", u"0.53", false}, Case{u"31", u"15", u"11.8", u"0.78", false},
@@ -95,13 +102,13 @@ TEST(EnrichedAirHandler, AnErrorAfterTheDepthResultKeepsTheNewDepthBesideTheOldP
 
 TEST(EnrichedAirHandler, ShowsThePlainMessageAndNeverMovesTheFocus)
 {
-    for (const char *depth : {"30", "1e39"}) {
+    for (const char16_t *depth : {u"30", u"1e39", u"３０"}) {
         platform::MemoryForm form;
         form.put(QStringLiteral("Combo1"), QStringLiteral("32"));
-        form.put(QStringLiteral("Combo2"), QString::fromLatin1(depth));
+        form.put(QStringLiteral("Combo2"), QString::fromUtf16(depth));
         support::RecordingMessageBoxes boxes;
         calc::runEnrichedAir(form, boxes);
-        EXPECT_TRUE(form.focus().isEmpty()) << depth;
+        EXPECT_TRUE(form.focus().isEmpty()) << QString::fromUtf16(depth).toStdString();
         for (const platform::MessageRequest &shown : boxes.requests()) {
             EXPECT_EQ(shown.prompt, QStringLiteral("半角数字を入れて下さい"));
             EXPECT_EQ(shown.buttons, platform::MessageButtons::Ok);

@@ -146,6 +146,8 @@ TEST_F(Main1Behaviour, EnrichedAirRunsOnTheWindowsControlsAndKeepsTheFocus)
         {"-0.4", "0", "2.7", "-0.00", false},
         // A runtime error before the depth result leaves both results alone.
         {"32", "1e39", "2.7", "-0.00", true},
+        // Digits typed with Japanese input on are full-width: no number, the message.
+        {"３２", "30", "2.7", "-0.00", true},
     };
     clickHeader(1);
     for (const Row &row : rows) {
