@@ -9,10 +9,10 @@
 
 namespace calc {
 
-using platform::fpcheck::check;
-using platform::fpcheck::clearFlags;
-using platform::fpcheck::pinAll;
-using platform::fpcheck::toSingle;
+using numbers::fpcheck::check;
+using numbers::fpcheck::clearFlags;
+using numbers::fpcheck::pinAll;
+using numbers::fpcheck::toSingle;
 
 namespace {
 
@@ -60,7 +60,7 @@ BreathingRateOutcome calculateBreathingRate(const BreathingTexts &texts)
             // rounding of the time to 32 bits, while an overflow in rounding
             // an earlier input is forgotten and leaves an infinite value.
             clearFlags();
-            const double tested = platform::leadingNumber(texts[k]);
+            const double tested = numbers::leadingNumber(texts[k]);
             const bool accepted = kInputRules[k].mayBeZero ? !(tested < 0.0) : tested > 0.0;
             if (!accepted) {
                 outcome.end = BreathingRateOutcome::End::Rejected;
@@ -69,10 +69,10 @@ BreathingRateOutcome calculateBreathingRate(const BreathingTexts &texts)
                 return outcome;
             }
             clearFlags();
-            values[k] = toSingle(platform::leadingNumber(texts[k]));
+            values[k] = toSingle(numbers::leadingNumber(texts[k]));
         }
         const float rate = breathingRate(values[0], values[1], values[2], values[3], values[4]);
-        outcome.result = platform::formatSingle(rate, kRatePattern);
+        outcome.result = numbers::formatSingle(rate, kRatePattern);
         outcome.end = BreathingRateOutcome::End::Result;
     } catch (const platform::RuntimeError &) {
         outcome = BreathingRateOutcome{};

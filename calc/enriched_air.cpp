@@ -7,11 +7,11 @@
 
 namespace calc {
 
-using platform::fpcheck::check;
-using platform::fpcheck::clearFlags;
-using platform::fpcheck::pin;
-using platform::fpcheck::pinAll;
-using platform::fpcheck::toSingle;
+using numbers::fpcheck::check;
+using numbers::fpcheck::clearFlags;
+using numbers::fpcheck::pin;
+using numbers::fpcheck::pinAll;
+using numbers::fpcheck::toSingle;
 
 namespace {
 constexpr float kPercent = 100.0f;
@@ -26,9 +26,9 @@ constexpr QStringView kPressurePattern = u"0.00";
 // number: it would read as 0 and give a wrong result that looks right.
 std::optional<float> readInput(QStringView text)
 {
-    if (!platform::startsWithNumber(text))
+    if (!numbers::startsWithNumber(text))
         return std::nullopt;
-    return toSingle(platform::leadingNumber(text));
+    return toSingle(numbers::leadingNumber(text));
 }
 
 } // namespace
@@ -74,9 +74,9 @@ EnrichedAirOutcome calculateEnrichedAir(QStringView oxygenText, QStringView dept
             outcome.message = kEnrichedAirMessage.toString();
             return outcome;
         }
-        outcome.depth = platform::formatSingle(equivalentAirDepth(*oxygen, *depth), kDepthPattern);
+        outcome.depth = numbers::formatSingle(equivalentAirDepth(*oxygen, *depth), kDepthPattern);
         clearFlags();
-        outcome.pressure = platform::formatSingle(oxygenPartialPressure(*oxygen, *depth), kPressurePattern);
+        outcome.pressure = numbers::formatSingle(oxygenPartialPressure(*oxygen, *depth), kPressurePattern);
     } catch (const platform::RuntimeError &) {
         outcome.message = kEnrichedAirMessage.toString();
     }
