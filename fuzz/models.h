@@ -4,7 +4,7 @@
 // written from the documented rules alone, deliberately in a different way
 // from the program (strtod instead of from_chars, exact big-number decimals
 // instead of to_chars, the C floating-point environment instead of the
-// runtime layer's check), so that a shared mistake is unlikely.
+// number library's check), so that a shared mistake is unlikely.
 
 #include <array>
 #include <cstddef>
