@@ -1,17 +1,37 @@
 #include "breathing_rate.h"
 
 #include "float_check.h"
-#include "form_access.h"
-#include "message_boxes.h"
 #include "numeric_text.h"
 #include "pattern_format.h"
 #include "runtime_error.h"
 
+#include <QStringView>
+
 namespace calc {
 
-using platform::fpcheck::check;
-using platform::fpcheck::pinAll;
-using platform::fpcheck::toSingle;
+using numbers::fpcheck::check;
+using numbers::fpcheck::clearFlags;
+using numbers::fpcheck::pinAll;
+using numbers::fpcheck::toSingle;
+
+namespace {
+
+struct InputRule {
+    QStringView message; // shown when the value is not accepted
+    bool mayBeZero;      // the end pressure may be 0; the others must be positive
+};
+
+constexpr std::array<InputRule, kBreathingInputCount> kInputRules{{
+    {u"タンクの開始圧を入れてください", false},
+    {u"タンク終了時の残圧を入れてください", true},
+    {u"タンク容積を入れてください", false},
+    {u"平均水深を入れてください", false},
+    {u"水深時間を入れてください", false},
+}};
+
+constexpr QStringView kRatePattern = u"#0.0";
+
+} // namespace
 
 float breathingRate(float start, float end, float volume, float depth, float time)
 {
@@ -29,39 +49,35 @@ float breathingRate(float start, float end, float volume, float depth, float tim
     return r;
 }
 
-void runBreathingRate(platform::FormAccess &main1, platform::MessageBoxes &boxes)
+BreathingRateOutcome calculateBreathingRate(const BreathingTexts &texts)
 {
-    bool resultWritten = false;
-    platform::withErrorTrap(
-        [&] {
-            std::array<float, kBreathingBoxes.size()> values{};
-            for (std::size_t k = 0; k < kBreathingBoxes.size(); ++k) {
-                const BreathingBox &box = kBreathingBoxes[k];
-                const double tested = platform::leadingNumber(main1.text(box.control));
-                const bool accepted = box.mayBeZero ? !(tested < 0.0) : tested > 0.0;
-                if (!accepted) {
-                    boxes.inform(box.message.toString());
-                    main1.setFocus(box.control);
-                    return;
-                }
-                // The stored value comes from a second reading of the box; rounding
-                // it to 32 bits happens after that reading cleared the flags.
-                values[k] = toSingle(platform::leadingNumber(main1.text(box.control)));
+    BreathingRateOutcome outcome;
+    try {
+        std::array<float, kBreathingInputCount> values{};
+        for (std::size_t k = 0; k < kBreathingInputCount; ++k) {
+            // Each input is tested, then read afresh for the value kept, and
+            // the flags are cleared before each: the first check sees the
+            // rounding of the time to 32 bits, while an overflow in rounding
+            // an earlier input is forgotten and leaves an infinite value.
+            clearFlags();
+            const double tested = numbers::leadingNumber(texts[k]);
+            const bool accepted = kInputRules[k].mayBeZero ? !(tested < 0.0) : tested > 0.0;
+            if (!accepted) {
+                outcome.end = BreathingRateOutcome::End::Rejected;
+                outcome.rejected = static_cast<BreathingInput>(k);
+                outcome.message = kInputRules[k].message.toString();
+                return outcome;
             }
-            const float rate = breathingRate(values[0], values[1], values[2], values[3], values[4]);
-            main1.setCaption(kBreathingResult, platform::formatSingle(rate, kBreathingPattern));
-            resultWritten = true;
-            main1.setFocus(kBreathingDone);
-        },
-        [&](const platform::RuntimeError &) {
-            if (resultWritten)
-                return;
-            try {
-                main1.setCaption(kBreathingResult, QString());
-            } catch (const platform::RuntimeError &) {
-                // The result box itself failed: nothing more to undo.
-            }
-        });
+            clearFlags();
+            values[k] = toSingle(numbers::leadingNumber(texts[k]));
+        }
+        const float rate = breathingRate(values[0], values[1], values[2], values[3], values[4]);
+        outcome.result = numbers::formatSingle(rate, kRatePattern);
+        outcome.end = BreathingRateOutcome::End::Result;
+    } catch (const platform::RuntimeError &) {
+        outcome = BreathingRateOutcome{};
+    }
+    return outcome;
 }
 
 } // namespace calc

@@ -1,20 +1,17 @@
 #include "enriched_air.h"
 
 #include "float_check.h"
-#include "form_access.h"
-#include "message_boxes.h"
 #include "numeric_text.h"
 #include "pattern_format.h"
 #include "runtime_error.h"
 
-#include <optional>
-
 namespace calc {
 
-using platform::fpcheck::check;
-using platform::fpcheck::pin;
-using platform::fpcheck::pinAll;
-using platform::fpcheck::toSingle;
+using numbers::fpcheck::check;
+using numbers::fpcheck::clearFlags;
+using numbers::fpcheck::pin;
+using numbers::fpcheck::pinAll;
+using numbers::fpcheck::toSingle;
 
 namespace {
 constexpr float kPercent = 100.0f;
@@ -22,6 +19,18 @@ constexpr float kWholeGas = 1.0f;
 constexpr float kMetresPerAtmosphere = 10.0f;
 constexpr double kNitrogenInAir = 0.79;
 constexpr double kSurfaceMetres = 10.0;
+constexpr QStringView kDepthPattern = u"#0.0";
+constexpr QStringView kPressurePattern = u"0.00";
+
+// A text's number as a 32-bit float, or none when the text starts with no
+// number: it would read as 0 and give a wrong result that looks right.
+std::optional<float> readInput(QStringView text)
+{
+    if (!numbers::startsWithNumber(text))
+        return std::nullopt;
+    return toSingle(numbers::leadingNumber(text));
+}
+
 } // namespace
 
 float equivalentAirDepth(float oxygenPercent, float depth)
@@ -46,34 +55,32 @@ float oxygenPartialPressure(float oxygenPercent, float depth)
     return po2;
 }
 
-void runEnrichedAir(platform::FormAccess &main1, platform::MessageBoxes &boxes)
+EnrichedAirOutcome calculateEnrichedAir(QStringView oxygenText, QStringView depthText)
 {
-    const auto showMessage = [&] { boxes.inform(kEnrichedAirMessage.toString()); };
-    // A box with no number in it (empty, letters, digits typed full-width with
-    // Japanese input on) would read as 0 and give a wrong result that looks
-    // right, so it gets the message instead.
-    const auto read = [&](QStringView box) -> std::optional<float> {
-        const QString text = main1.text(box);
-        if (!platform::startsWithNumber(text))
-            return std::nullopt;
-        return toSingle(platform::leadingNumber(text));
-    };
-    platform::withErrorTrap(
-        [&] {
-            // The depth is read after the oxygen is rounded: the checks below
-            // see the flags of rounding the depth, not those of the oxygen.
-            const std::optional<float> oxygen = read(kOxygenBox);
-            const std::optional<float> depth = oxygen ? read(kDepthBox) : std::nullopt;
-            if (!depth) {
-                showMessage();
-                return;
-            }
-            const float ead = equivalentAirDepth(*oxygen, *depth);
-            main1.setCaption(kDepthResult, platform::formatSingle(ead, kDepthPattern));
-            const float po2 = oxygenPartialPressure(*oxygen, *depth);
-            main1.setCaption(kPressureResult, platform::formatSingle(po2, kPressurePattern));
-        },
-        [&](const platform::RuntimeError &) { showMessage(); });
+    EnrichedAirOutcome outcome;
+    try {
+        // The flags are cleared before each input is read and once the depth
+        // result is out: the depth's checks see the rounding of the depth to
+        // 32 bits but not of the oxygen (an overflow there leaves an infinite
+        // oxygen value), and the pressure's check sees only its own line.
+        clearFlags();
+        const std::optional<float> oxygen = readInput(oxygenText);
+        std::optional<float> depth;
+        if (oxygen) {
+            clearFlags();
+            depth = readInput(depthText);
+        }
+        if (!depth) {
+            outcome.message = kEnrichedAirMessage.toString();
+            return outcome;
+        }
+        outcome.depth = numbers::formatSingle(equivalentAirDepth(*oxygen, *depth), kDepthPattern);
+        clearFlags();
+        outcome.pressure = numbers::formatSingle(oxygenPartialPressure(*oxygen, *depth), kPressurePattern);
+    } catch (const platform::RuntimeError &) {
+        outcome.message = kEnrichedAirMessage.toString();
+    }
+    return outcome;
 }
 
 } // namespace calc

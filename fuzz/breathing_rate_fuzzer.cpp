@@ -5,7 +5,6 @@
 // floats directly (20 bytes), reaching values no text rounds to.
 
 #include "breathing_rate.h"
-#include "calc_evaluation.h"
 #include "models.h"
 #include "runtime_error.h"
 
@@ -29,8 +28,8 @@ QString exactText(const std::u16string &text)
 std::string describe(const fuzzmodel::BreathingModel &m)
 {
     static const char *const kKinds[] = {"result", "rejected", "silent end"};
-    return std::string(kKinds[static_cast<int>(m.kind)]) + " label7=" + fuzzmodel::printable(m.label7)
-        + " focus=" + fuzzmodel::printable(m.focus) + " message=" + fuzzmodel::printable(m.message);
+    return std::string(kKinds[static_cast<int>(m.kind)]) + " result=" + fuzzmodel::printable(m.result)
+        + " rejected=" + std::to_string(m.rejected) + " message=" + fuzzmodel::printable(m.message);
 }
 
 void checkCore(const std::uint8_t *data, std::size_t size)
@@ -64,22 +63,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     }
     const auto fields = fuzzmodel::fieldsFromBytes<5>(data, size);
-    const std::u16string before = u"old";
-    std::array<QString, 5> texts;
-    for (std::size_t k = 0; k < 5; ++k)
+    calc::BreathingTexts texts;
+    for (std::size_t k = 0; k < texts.size(); ++k)
         texts[k] = exactText(fields[k]);
 
-    const fuzzmodel::BreathingModel expected = fuzzmodel::breathingRate(fields, before);
-    const support::BreathingOutcome outcome = support::evaluateBreathingRate(texts, exactText(before));
-    const fuzzmodel::BreathingModel actual{static_cast<fuzzmodel::BreathingModel::Kind>(outcome.kind),
-                                           outcome.result.toStdU16String(), outcome.focus.toStdU16String(),
-                                           outcome.message.toStdU16String()};
-    if (actual.kind != expected.kind || actual.label7 != expected.label7 || actual.focus != expected.focus
+    const fuzzmodel::BreathingModel expected = fuzzmodel::breathingRate(fields);
+    const calc::BreathingRateOutcome outcome = calc::calculateBreathingRate(texts);
+    using End = calc::BreathingRateOutcome::End;
+    const fuzzmodel::BreathingModel actual{
+        outcome.end == End::Result         ? fuzzmodel::BreathingModel::Kind::Result
+            : outcome.end == End::Rejected ? fuzzmodel::BreathingModel::Kind::Rejected
+                                           : fuzzmodel::BreathingModel::Kind::SilentEnd,
+        outcome.result.toStdU16String(), outcome.end == End::Rejected ? static_cast<int>(outcome.rejected) : -1,
+        outcome.message.toStdU16String()};
+    if (actual.kind != expected.kind || actual.result != expected.result || actual.rejected != expected.rejected
         || actual.message != expected.message) {
         std::string inputs;
         for (const auto &field : fields)
             inputs += fuzzmodel::printable(field) + " ";
-        fuzzmodel::fail("evaluateBreathingRate",
+        fuzzmodel::fail("calculateBreathingRate",
                         inputs + "\nexpected " + describe(expected) + "\ngot      " + describe(actual));
     }
     return 0;

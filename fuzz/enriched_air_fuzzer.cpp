@@ -3,7 +3,6 @@
 // Input: the oxygen and depth texts separated by '|'. An input starting with
 // a zero byte instead gives both formulas two floats directly (8 bytes).
 
-#include "calc_evaluation.h"
 #include "enriched_air.h"
 #include "models.h"
 #include "runtime_error.h"
@@ -45,10 +44,13 @@ void checkFormula(const char *name, Formula formula, Model model, float oxygen, 
     }
 }
 
-std::string describe(const std::u16string &label14, const std::u16string &label16, bool message)
+std::string describe(const std::optional<std::u16string> &depth, const std::optional<std::u16string> &pressure,
+                     bool message)
 {
-    return "label14=" + fuzzmodel::printable(label14) + " label16=" + fuzzmodel::printable(label16)
-        + (message ? " with the message" : " no message");
+    const auto shown = [](const std::optional<std::u16string> &text) {
+        return text ? fuzzmodel::printable(*text) : std::string("(not reached)");
+    };
+    return "depth=" + shown(depth) + " pressure=" + shown(pressure) + (message ? " with the message" : " no message");
 }
 
 } // namespace
@@ -64,17 +66,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     }
     const auto fields = fuzzmodel::fieldsFromBytes<2>(data, size);
-    const std::u16string before14 = u"old14", before16 = u"old16";
-    const fuzzmodel::EnrichedAirModel expected = fuzzmodel::enrichedAir(fields[0], fields[1], before14, before16);
-    const support::EnrichedAirOutcome actual = support::evaluateEnrichedAir(exactText(fields[0]), exactText(fields[1]),
-                                                                            exactText(before14), exactText(before16));
-    if (actual.label14.toStdU16String() != expected.label14 || actual.label16.toStdU16String() != expected.label16
+    const fuzzmodel::EnrichedAirModel expected = fuzzmodel::enrichedAir(fields[0], fields[1]);
+    const calc::EnrichedAirOutcome outcome = calc::calculateEnrichedAir(exactText(fields[0]), exactText(fields[1]));
+    const auto wide = [](const std::optional<QString> &text) {
+        return text ? std::optional(text->toStdU16String()) : std::nullopt;
+    };
+    const fuzzmodel::EnrichedAirModel actual{wide(outcome.depth), wide(outcome.pressure), !outcome.message.isEmpty()};
+    if (actual.depth != expected.depth || actual.pressure != expected.pressure
         || actual.messageShown != expected.messageShown) {
-        fuzzmodel::fail(
-            "evaluateEnrichedAir",
-            fuzzmodel::printable(fields[0]) + " " + fuzzmodel::printable(fields[1]) + "\nexpected "
-                + describe(expected.label14, expected.label16, expected.messageShown) + "\ngot      "
-                + describe(actual.label14.toStdU16String(), actual.label16.toStdU16String(), actual.messageShown));
+        fuzzmodel::fail("calculateEnrichedAir",
+                        fuzzmodel::printable(fields[0]) + " " + fuzzmodel::printable(fields[1]) + "\nexpected "
+                            + describe(expected.depth, expected.pressure, expected.messageShown) + "\ngot      "
+                            + describe(actual.depth, actual.pressure, actual.messageShown));
     }
     return 0;
 }

@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::u16string actual;
     bool invalidCall = false;
     try {
-        actual = platform::formatSingle(value, QStringView(pattern.text)).toStdU16String();
+        actual = numbers::formatSingle(value, QStringView(pattern.text)).toStdU16String();
     } catch (const platform::RuntimeError &error) {
         invalidCall = error.number() == platform::ErrorNumber::InvalidCall;
         if (!invalidCall)

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::optional<double> expected = fuzzmodel::leadingNumber(text);
     std::optional<double> actual;
     try {
-        actual = platform::leadingNumber(view);
+        actual = numbers::leadingNumber(view);
     } catch (const platform::RuntimeError &error) {
         if (error.number() != platform::ErrorNumber::Overflow)
             fuzzmodel::fail("leadingNumber raised an error other than overflow", fuzzmodel::printable(text));

@@ -212,8 +212,9 @@ bool floatError()
     return std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW) != 0;
 }
 
-// A control call clears the flags; the conversion that follows raises none.
-void controlCall()
+// The calculators clear the flags before each text is read and once the depth
+// result is out; the conversion that follows raises none.
+void clearFlags()
 {
     std::feclearexcept(FE_ALL_EXCEPT);
 }
@@ -274,30 +275,29 @@ std::optional<float> oxygenPartialPressure(float oxygenPercent, float depth)
     return po2;
 }
 
-BreathingModel breathingRate(const std::array<std::u16string, 5> &texts, const std::u16string &label7Before)
+BreathingModel breathingRate(const std::array<std::u16string, 5> &texts)
 {
     struct Box {
-        const char16_t *name;
         const char16_t *message;
         bool mayBeZero;
     };
     static constexpr Box kBoxes[] = {
-        {u"Text1", u"タンクの開始圧を入れてください", false}, {u"Text2", u"タンク終了時の残圧を入れてください", true},
-        {u"Text3", u"タンク容積を入れてください", false},     {u"Text4", u"平均水深を入れてください", false},
-        {u"Text5", u"水深時間を入れてください", false},
+        {u"タンクの開始圧を入れてください", false}, {u"タンク終了時の残圧を入れてください", true},
+        {u"タンク容積を入れてください", false},     {u"平均水深を入れてください", false},
+        {u"水深時間を入れてください", false},
     };
-    // A runtime error ends the click without a message and empties the result.
-    BreathingModel silent{BreathingModel::Kind::SilentEnd, u"", u"", u""};
+    // A runtime error ends the calculation without a result or a message.
+    BreathingModel silent{BreathingModel::Kind::SilentEnd, u"", -1, u""};
 
     std::array<float, 5> v{};
     for (std::size_t k = 0; k < 5; ++k) {
-        controlCall();
+        clearFlags();
         const std::optional<double> tested = leadingNumber(texts[k]);
         if (!tested)
             return silent;
         if (kBoxes[k].mayBeZero ? *tested < 0.0 : *tested <= 0.0)
-            return {BreathingModel::Kind::Rejected, label7Before, kBoxes[k].name, kBoxes[k].message};
-        controlCall();
+            return {BreathingModel::Kind::Rejected, u"", static_cast<int>(k), kBoxes[k].message};
+        clearFlags();
         const std::optional<double> value = leadingNumber(texts[k]);
         if (!value)
             return silent;
@@ -308,22 +308,21 @@ BreathingModel breathingRate(const std::array<std::u16string, 5> &texts, const s
     const std::optional<float> r = breathingCore(v[0], v[1], v[2], v[3], v[4]);
     if (!r)
         return silent;
-    return {BreathingModel::Kind::Result, formatSingle(*r, 1), u"Command2", u""};
+    return {BreathingModel::Kind::Result, formatSingle(*r, 1), -1, u""};
 }
 
-EnrichedAirModel enrichedAir(const std::u16string &oxygen, const std::u16string &depth,
-                             const std::u16string &label14Before, const std::u16string &label16Before)
+EnrichedAirModel enrichedAir(const std::u16string &oxygen, const std::u16string &depth)
 {
-    EnrichedAirModel out{label14Before, label16Before, true};
+    EnrichedAirModel out{std::nullopt, std::nullopt, true};
 
-    controlCall();
+    clearFlags();
     if (!holdsNumber(oxygen))
         return out;
     const std::optional<double> oxygenValue = leadingNumber(oxygen);
     if (!oxygenValue)
         return out;
     const float oxygenSingle = toFloat(*oxygenValue);
-    controlCall();
+    clearFlags();
     if (!holdsNumber(depth))
         return out;
     const std::optional<double> depthValue = leadingNumber(depth);
@@ -335,13 +334,13 @@ EnrichedAirModel enrichedAir(const std::u16string &oxygen, const std::u16string 
     const std::optional<float> ead = equivalentAirDepth(oxygenSingle, depthSingle);
     if (!ead)
         return out;
-    out.label14 = formatSingle(*ead, 1);
+    out.depth = formatSingle(*ead, 1);
 
-    controlCall();
+    clearFlags();
     const std::optional<float> po2 = oxygenPartialPressure(oxygenSingle, depthSingle);
     if (!po2)
         return out;
-    out.label16 = formatSingle(*po2, 2);
+    out.pressure = formatSingle(*po2, 2);
     out.messageShown = false;
     return out;
 }

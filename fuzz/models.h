@@ -4,7 +4,7 @@
 // written from the documented rules alone, deliberately in a different way
 // from the program (strtod instead of from_chars, exact big-number decimals
 // instead of to_chars, the C floating-point environment instead of the
-// runtime layer's check), so that a shared mistake is unlikely.
+// number library's check), so that a shared mistake is unlikely.
 
 #include <array>
 #include <cstddef>
@@ -59,23 +59,23 @@ std::optional<float> breathingCore(float start, float end, float volume, float d
 std::optional<float> equivalentAirDepth(float oxygenPercent, float depth);
 std::optional<float> oxygenPartialPressure(float oxygenPercent, float depth);
 
-// The breathing-rate click on five texts.
+// The breathing-rate calculation on five texts.
 struct BreathingModel {
     enum class Kind { Result, Rejected, SilentEnd };
     Kind kind;
-    std::u16string label7;
-    std::u16string focus;
+    std::u16string result;
+    int rejected; // the input not accepted, counted from 0; -1 when none was
     std::u16string message;
 };
-BreathingModel breathingRate(const std::array<std::u16string, 5> &texts, const std::u16string &label7Before);
+BreathingModel breathingRate(const std::array<std::u16string, 5> &texts);
 
-// The enriched-air click on two texts.
+// The enriched-air calculation on two texts: the results reached, and whether
+// it ends with the message.
 struct EnrichedAirModel {
-    std::u16string label14;
-    std::u16string label16;
+    std::optional<std::u16string> depth;
+    std::optional<std::u16string> pressure;
     bool messageShown;
 };
-EnrichedAirModel enrichedAir(const std::u16string &oxygen, const std::u16string &depth,
-                             const std::u16string &label14Before, const std::u16string &label16Before);
+EnrichedAirModel enrichedAir(const std::u16string &oxygen, const std::u16string &depth);
 
 } // namespace fuzzmodel

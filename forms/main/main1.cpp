@@ -20,6 +20,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <array>
+#include <cstddef>
+
 namespace forms {
 
 namespace {
@@ -49,6 +52,10 @@ void enterMovesFocusTo(int &keyAscii, QStringView next)
     keyAscii = 0;
     controls().setFocus(next);
 }
+
+// The boxes of the breathing-rate inputs, in the calculator's order.
+constexpr std::array<QStringView, calc::kBreathingInputCount> kBreathingBoxes{u"Text1", u"Text2", u"Text3", u"Text4",
+                                                                              u"Text5"};
 
 template <class Control>
 Control *child(QWidget *window, const char *name)
@@ -130,7 +137,41 @@ void main1::Form_QueryUnload(int &, int)
 
 void main1::Command1_Click()
 {
-    calc::runBreathingRate(controls(), platform::messageBoxes());
+    platform::FormAccess &form = controls();
+    bool rateShown = false;
+    const auto clearRate = [&] { form.setCaption(u"Label7", QString()); };
+    // A control that fails ends the click as a failed calculation does.
+    platform::withErrorTrap(
+        [&] {
+            calc::BreathingTexts texts;
+            for (std::size_t k = 0; k < texts.size(); ++k)
+                texts[k] = form.text(kBreathingBoxes[k]);
+            const calc::BreathingRateOutcome outcome = calc::calculateBreathingRate(texts);
+            switch (outcome.end) {
+            case calc::BreathingRateOutcome::End::Result:
+                form.setCaption(u"Label7", outcome.result);
+                rateShown = true;
+                form.setFocus(u"Command2");
+                break;
+            case calc::BreathingRateOutcome::End::Rejected:
+                platform::messageBoxes().inform(outcome.message);
+                form.setFocus(kBreathingBoxes[static_cast<std::size_t>(outcome.rejected)]);
+                break;
+            case calc::BreathingRateOutcome::End::Failed:
+                // An earlier result must not pass for the answer to these inputs.
+                clearRate();
+                break;
+            }
+        },
+        [&](const platform::RuntimeError &) {
+            if (rateShown)
+                return;
+            try {
+                clearRate();
+            } catch (const platform::RuntimeError &) {
+                // The result box itself failed: nothing more to undo.
+            }
+        });
 }
 
 void main1::Command2_Click()
@@ -153,7 +194,21 @@ void main1::Command3_Click()
 
 void main1::Command4_Click()
 {
-    calc::runEnrichedAir(controls(), platform::messageBoxes());
+    platform::FormAccess &form = controls();
+    // A control that fails gets the message of a failed calculation.
+    platform::withErrorTrap(
+        [&] {
+            const QString oxygen = form.text(u"Combo1");
+            const QString depth = form.text(u"Combo2");
+            const calc::EnrichedAirOutcome outcome = calc::calculateEnrichedAir(oxygen, depth);
+            if (outcome.depth)
+                form.setCaption(u"Label14", *outcome.depth);
+            if (outcome.pressure)
+                form.setCaption(u"Label16", *outcome.pressure);
+            if (!outcome.message.isEmpty())
+                platform::messageBoxes().inform(outcome.message);
+        },
+        [](const platform::RuntimeError &) { platform::messageBoxes().inform(calc::kEnrichedAirMessage.toString()); });
 }
 
 void main1::Command5_Click()

@@ -1,8 +1,4 @@
 #include "breathing_rate.h"
-#include "calc_evaluation.h"
-#include "form_access.h"
-#include "message_boxes.h"
-#include "recording_message_boxes.h"
 #include "runtime_error.h"
 
 #include <gtest/gtest.h>
@@ -12,14 +8,15 @@
 
 namespace {
 
-using Kind = support::BreathingOutcome::Kind;
+using End = calc::BreathingRateOutcome::End;
+using Input = calc::BreathingInput;
 
 struct Case {
     const char *what;
     std::array<const char16_t *, 5> texts;
-    Kind kind;
-    const char16_t *result; // Label7 afterwards, starting from "9.9"
-    const char16_t *focus;
+    End end;
+    const char16_t *result;
+    Input rejected; // for End::Rejected
     const char16_t *message;
 };
 
@@ -33,129 +30,105 @@ class BreathingRate : public ::testing::TestWithParam<Case> {};
 TEST_P(BreathingRate, GivesTheOutcomeOfItsInputs)
 {
     const Case c = GetParam();
-    std::array<QString, 5> texts;
-    for (std::size_t k = 0; k < 5; ++k)
+    calc::BreathingTexts texts;
+    for (std::size_t k = 0; k < texts.size(); ++k)
         texts[k] = QString::fromUtf16(c.texts[k]);
     // The toolkit leaves flags set between events: good input must not trip over them.
     std::feraiseexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);
-    const support::BreathingOutcome out = support::evaluateBreathingRate(texts, QStringLiteral("9.9"));
-    EXPECT_EQ(out.kind, c.kind) << c.what;
+    const calc::BreathingRateOutcome out = calc::calculateBreathingRate(texts);
+    EXPECT_EQ(out.end, c.end) << c.what;
     EXPECT_EQ(out.result, QString::fromUtf16(c.result)) << c.what;
-    EXPECT_EQ(out.focus, QString::fromUtf16(c.focus)) << c.what;
     EXPECT_EQ(out.message, QString::fromUtf16(c.message)) << c.what;
+    if (c.end == End::Rejected) {
+        EXPECT_EQ(out.rejected, c.rejected) << c.what;
+    }
 }
+
+constexpr Input kAny = Input::StartPressure;
 
 INSTANTIATE_TEST_SUITE_P(
     EdgeCases, BreathingRate,
     ::testing::Values(
-        Case{"first example", {u"200", u"50", u"10", u"20", u"30"}, Kind::Result, u"16.7", u"Command2", u""},
-        Case{"second example", {u"200", u"50", u"12", u"15", u"40"}, Kind::Result, u"18.0", u"Command2", u""},
-        Case{"About box example", {u"185", u"50", u"10", u"12.5", u"45"}, Kind::Result, u"13.3", u"Command2", u""},
-        Case{"empty end pressure is 0", {u"200", u"", u"10", u"20", u"30"}, Kind::Result, u"22.2", u"Command2", u""},
-        Case{"end above start", {u"50", u"200", u"10", u"20", u"30"}, Kind::Result, u"-16.7", u"Command2", u""},
-        Case{"equal pressures", {u"200", u"200", u"10", u"20", u"30"}, Kind::Result, u"0.0", u"Command2", u""},
-        Case{"number then letters", {u"200bar", u"50", u"10", u"20", u"30"}, Kind::Result, u"16.7", u"Command2", u""},
-        Case{"0 end pressure accepted", {u"200", u"0", u"10", u"20", u"30"}, Kind::Result, u"22.2", u"Command2", u""},
+        Case{"first example", {u"200", u"50", u"10", u"20", u"30"}, End::Result, u"16.7", kAny, u""},
+        Case{"second example", {u"200", u"50", u"12", u"15", u"40"}, End::Result, u"18.0", kAny, u""},
+        Case{"About box example", {u"185", u"50", u"10", u"12.5", u"45"}, End::Result, u"13.3", kAny, u""},
+        Case{"empty end pressure is 0", {u"200", u"", u"10", u"20", u"30"}, End::Result, u"22.2", kAny, u""},
+        Case{"end above start", {u"50", u"200", u"10", u"20", u"30"}, End::Result, u"-16.7", kAny, u""},
+        Case{"equal pressures", {u"200", u"200", u"10", u"20", u"30"}, End::Result, u"0.0", kAny, u""},
+        Case{"number then letters", {u"200bar", u"50", u"10", u"20", u"30"}, End::Result, u"16.7", kAny, u""},
+        Case{"0 end pressure accepted", {u"200", u"0", u"10", u"20", u"30"}, End::Result, u"22.2", kAny, u""},
         Case{"all empty",
              {u"", u"", u"", u"", u""},
-             Kind::Rejected,
-             u"9.9",
-             u"Text1",
+             End::Rejected,
+             u"",
+             Input::StartPressure,
              u"タンクの開始圧を入れてください"},
         Case{"only start",
              {u"200", u"", u"", u"", u""},
-             Kind::Rejected,
-             u"9.9",
-             u"Text3",
+             End::Rejected,
+             u"",
+             Input::Volume,
              u"タンク容積を入れてください"},
         Case{"negative end",
              {u"200", u"-5", u"10", u"20", u"30"},
-             Kind::Rejected,
-             u"9.9",
-             u"Text2",
+             End::Rejected,
+             u"",
+             Input::EndPressure,
              u"タンク終了時の残圧を入れてください"},
         Case{"letters in start",
              {u"abc", u"50", u"10", u"20", u"30"},
-             Kind::Rejected,
-             u"9.9",
-             u"Text1",
+             End::Rejected,
+             u"",
+             Input::StartPressure,
              u"タンクの開始圧を入れてください"},
         Case{"zero start",
              {u"0", u"50", u"10", u"20", u"30"},
-             Kind::Rejected,
-             u"9.9",
-             u"Text1",
+             End::Rejected,
+             u"",
+             Input::StartPressure,
              u"タンクの開始圧を入れてください"},
         Case{"letters in volume",
              {u"200", u"50", u"x", u"20", u"30"},
-             Kind::Rejected,
-             u"9.9",
-             u"Text3",
+             End::Rejected,
+             u"",
+             Input::Volume,
              u"タンク容積を入れてください"},
         Case{"depth 0",
              {u"200", u"50", u"10", u"0", u"30"},
-             Kind::Rejected,
-             u"9.9",
-             u"Text4",
+             End::Rejected,
+             u"",
+             Input::Depth,
              u"平均水深を入れてください"},
         Case{"depth -10",
              {u"200", u"50", u"10", u"-10", u"30"},
-             Kind::Rejected,
-             u"9.9",
-             u"Text4",
+             End::Rejected,
+             u"",
+             Input::Depth,
              u"平均水深を入れてください"},
         Case{"time 0",
              {u"200", u"50", u"10", u"20", u"0"},
-             Kind::Rejected,
-             u"9.9",
-             u"Text5",
+             End::Rejected,
+             u"",
+             Input::Time,
              u"水深時間を入れてください"},
         Case{"letters in time",
              {u"200", u"50", u"10", u"20", u"min"},
-             Kind::Rejected,
-             u"9.9",
-             u"Text5",
+             End::Rejected,
+             u"",
+             Input::Time,
              u"水深時間を入れてください"},
-        // Failures after the trap is armed end silently and empty the result box.
-        Case{"time rounds to 0", {u"200", u"50", u"10", u"20", u"1e-46"}, Kind::SilentEnd, u"", u"", u""},
-        Case{"time beyond float", {u"200", u"50", u"10", u"20", u"1e39"}, Kind::SilentEnd, u"", u"", u""},
-        Case{"both pressures beyond float", {u"1e39", u"1e39", u"10", u"20", u"30"}, Kind::SilentEnd, u"", u"", u""},
-        Case{"infinite volume, no drop", {u"200", u"200", u"1e39", u"20", u"30"}, Kind::SilentEnd, u"", u"", u""},
-        Case{"P beyond float", {u"3e38", u"0", u"10", u"20", u"30"}, Kind::SilentEnd, u"", u"", u""},
-        Case{"conversion overflow", {u"1e400", u"50", u"10", u"20", u"30"}, Kind::SilentEnd, u"", u"", u""},
-        // An overflow in rounding an earlier box is cleared by the next reading.
-        Case{"depth beyond float", {u"200", u"50", u"10", u"1e39", u"30"}, Kind::Result, u"0.0", u"Command2", u""},
-        Case{"start beyond float", {u"1e39", u"50", u"10", u"20", u"30"}, Kind::Result, u"∞", u"Command2", u""},
-        Case{"end beyond float", {u"200", u"1e39", u"10", u"20", u"30"}, Kind::Result, u"-∞", u"Command2", u""},
-        Case{"tiny positive end pressure",
-             {u"200", u"1e-46", u"10", u"20", u"30"},
-             Kind::Result,
-             u"22.2",
-             u"Command2",
-             u""}));
-
-TEST(BreathingRateHandler, ReadsEachAcceptedBoxTwiceAndStopsAtTheFirstRejected)
-{
-    platform::MemoryForm form;
-    form.put(QStringLiteral("Text1"), QStringLiteral("200"));
-    form.put(QStringLiteral("Text2"), QStringLiteral("50"));
-    form.put(QStringLiteral("Text3"), QStringLiteral("0"));
-    form.put(QStringLiteral("Text4"), QStringLiteral("20"));
-    form.put(QStringLiteral("Text5"), QStringLiteral("30"));
-    support::RecordingMessageBoxes boxes;
-    calc::runBreathingRate(form, boxes);
-
-    EXPECT_EQ(form.reads(QStringLiteral("Text1")), 2);
-    EXPECT_EQ(form.reads(QStringLiteral("Text2")), 2);
-    EXPECT_EQ(form.reads(QStringLiteral("Text3")), 1);
-    EXPECT_EQ(form.reads(QStringLiteral("Text4")), 0);
-    EXPECT_EQ(form.reads(QStringLiteral("Text5")), 0);
-    ASSERT_EQ(boxes.requests().size(), 1u);
-    const platform::MessageRequest &shown = boxes.requests().front();
-    EXPECT_EQ(shown.buttons, platform::MessageButtons::Ok);
-    EXPECT_EQ(shown.icon, platform::MessageIcon::None);
-    EXPECT_TRUE(shown.title.isEmpty());
-}
+        // Runtime errors end without a result or a message.
+        Case{"time rounds to 0", {u"200", u"50", u"10", u"20", u"1e-46"}, End::Failed, u"", kAny, u""},
+        Case{"time beyond float", {u"200", u"50", u"10", u"20", u"1e39"}, End::Failed, u"", kAny, u""},
+        Case{"both pressures beyond float", {u"1e39", u"1e39", u"10", u"20", u"30"}, End::Failed, u"", kAny, u""},
+        Case{"infinite volume, no drop", {u"200", u"200", u"1e39", u"20", u"30"}, End::Failed, u"", kAny, u""},
+        Case{"P beyond float", {u"3e38", u"0", u"10", u"20", u"30"}, End::Failed, u"", kAny, u""},
+        Case{"conversion overflow", {u"1e400", u"50", u"10", u"20", u"30"}, End::Failed, u"", kAny, u""},
+        // An overflow in rounding an earlier input is forgotten when the next is read.
+        Case{"depth beyond float", {u"200", u"50", u"10", u"1e39", u"30"}, End::Result, u"0.0", kAny, u""},
+        Case{"start beyond float", {u"1e39", u"50", u"10", u"20", u"30"}, End::Result, u"∞", kAny, u""},
+        Case{"end beyond float", {u"200", u"1e39", u"10", u"20", u"30"}, End::Result, u"-∞", kAny, u""},
+        Case{"tiny positive end pressure", {u"200", u"1e-46", u"10", u"20", u"30"}, End::Result, u"22.2", kAny, u""}));
 
 TEST(BreathingRateCore, ChecksAfterEachLine)
 {

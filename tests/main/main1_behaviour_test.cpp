@@ -92,6 +92,8 @@ TEST_F(Main1Behaviour, BreathingRateRunsOnTheWindowsControls)
         {{"", "50", "10", "20", "30"}, "16.7", "Text1", "タンクの開始圧を入れてください"},
         {{"200", "50", "10", "20", "0"}, "16.7", "Text5", "水深時間を入れてください"},
         {{"200", "0", "12", "10", "40"}, "30.0", "Command2", {}},
+        // A failed calculation leaves no earlier result behind, and no message.
+        {{"200", "50", "10", "20", "1e39"}, "", "Command1", {}},
         // An end pressure a little above the start: rounds to zero, keeps its sign.
         {{"200", "200.01", "10", "20", "30"}, "-0.0", "Command2", {}},
     };

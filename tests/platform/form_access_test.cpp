@@ -1,4 +1,3 @@
-#include "float_check.h"
 #include "form_access.h"
 #include "runtime_error.h"
 #include "widget_form.h"
@@ -11,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cfenv>
 #include <functional>
 
 namespace {
@@ -69,21 +67,6 @@ TEST_F(WidgetFormTest, UnknownControlsAndMembersRaiseRuntimeErrors)
     }
 }
 
-TEST_F(WidgetFormTest, EveryControlCallLeavesTheFlagsCleared)
-{
-    const std::function<void()> calls[] = {
-        [&] { form.text(u"Text1"); },
-        [&] { form.setText(u"Text1", QStringLiteral("1")); },
-        [&] { form.setCaption(u"Label7", QStringLiteral("x")); },
-        [&] { form.setFocus(u"Command1"); },
-    };
-    for (const auto &call : calls) {
-        std::feraiseexcept(FE_OVERFLOW | FE_INVALID | FE_DIVBYZERO);
-        call();
-        EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), 0);
-    }
-}
-
 TEST_F(WidgetFormTest, AFormWhoseWindowIsGoneRaisesInsteadOfCrashing)
 {
     auto *window = new QWidget;
@@ -91,17 +74,6 @@ TEST_F(WidgetFormTest, AFormWhoseWindowIsGoneRaisesInsteadOfCrashing)
     platform::WidgetForm gone(window);
     delete window;
     EXPECT_THROW(gone.text(u"Text1"), platform::RuntimeError);
-}
-
-TEST(MemoryForm, RecordsValuesReadsAndFocus)
-{
-    platform::MemoryForm form;
-    form.put(QStringLiteral("Text1"), QStringLiteral("5"));
-    EXPECT_EQ(form.text(u"Text1"), QStringLiteral("5"));
-    EXPECT_EQ(form.text(u"Text2"), QString());
-    form.setFocus(u"Text2");
-    EXPECT_EQ(form.reads(QStringLiteral("Text1")), 1);
-    EXPECT_EQ(form.focus(), QStringLiteral("Text2"));
 }
 
 } // namespace

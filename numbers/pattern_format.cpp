@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-namespace platform {
+namespace numbers {
 namespace {
 
 struct Pattern {
@@ -26,7 +26,7 @@ Pattern parsePattern(QStringView pattern)
     for (QChar c : fraction)
         valid = valid && c == u'0';
     if (!valid)
-        throw RuntimeError(ErrorNumber::InvalidCall);
+        throw platform::RuntimeError(platform::ErrorNumber::InvalidCall);
     return Pattern{static_cast<int>(fraction.size())};
 }
 
@@ -95,4 +95,4 @@ QString formatSingle(float value, QStringView pattern)
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-} // namespace platform
+} // namespace numbers

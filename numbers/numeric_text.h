@@ -2,7 +2,7 @@
 
 #include <QStringView>
 
-namespace platform {
+namespace numbers {
 
 // The number a text starts with, as a double; 0 when it starts with none.
 // Leading blanks (space, tab, CR, LF) are skipped, then an optional sign,
@@ -19,4 +19,4 @@ double leadingNumber(QStringView text);
 // sign or point start with none.
 bool startsWithNumber(QStringView text);
 
-} // namespace platform
+} // namespace numbers

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringView>
 
-namespace platform {
+namespace numbers {
 
 // The text an infinite value formats to. A Japanese user reads the infinity
 // sign at a glance, and it fits the narrow result boxes.
@@ -28,4 +28,4 @@ inline constexpr QStringView kNotANumberText = u"非数";
 // An unsupported pattern raises the invalid-call runtime error.
 QString formatSingle(float value, QStringView pattern);
 
-} // namespace platform
+} // namespace numbers

@@ -7,7 +7,7 @@
 #include <string>
 #include <system_error>
 
-namespace platform {
+namespace numbers {
 namespace {
 
 bool isBlank(char16_t c)
@@ -127,10 +127,10 @@ double leadingNumber(QStringView text)
                 exponent = -exponent;
         }
         if (found && position + exponent > 0)
-            throw RuntimeError(ErrorNumber::Overflow);
+            throw platform::RuntimeError(platform::ErrorNumber::Overflow);
         magnitude = 0.0;
     }
     return negative ? -magnitude : magnitude;
 }
 
-} // namespace platform
+} // namespace numbers

@@ -2,13 +2,14 @@
 
 // The floating-point check of the calculators. It reads the processor's sticky
 // exception flags, so two things matter more than usual:
-//  - the flags are cleared after every call into a control: the toolkit's own
-//    code leaves them set, and a check must only see what arose since then;
+//  - the calculators clear the flags before each text they read and between
+//    results: the toolkit's own code leaves them set, and a check must only
+//    see what arose since then;
 //  - the optimiser may move or fold float arithmetic across the flag reads and
 //    clears. `pin` stops that: a pinned value is computed before the pin and is
 //    read back from memory after it, and the pin is ordered against calls.
 
-namespace platform::fpcheck {
+namespace numbers::fpcheck {
 
 // Forgets every flag raised so far.
 void clearFlags() noexcept;
@@ -40,4 +41,4 @@ inline float toSingle(double value) noexcept
     return single;
 }
 
-} // namespace platform::fpcheck
+} // namespace numbers::fpcheck

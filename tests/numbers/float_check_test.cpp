@@ -10,7 +10,7 @@
 namespace {
 
 using platform::ErrorNumber;
-namespace fp = platform::fpcheck;
+namespace fp = numbers::fpcheck;
 
 // Runs `body` from cleared flags and reports what the check makes of it.
 template <class Body>

@@ -29,7 +29,7 @@ class LeadingNumber : public ::testing::TestWithParam<Case> {};
 TEST_P(LeadingNumber, ConvertsThePrefix)
 {
     const Case c = GetParam();
-    const double value = platform::leadingNumber(QStringView(c.text));
+    const double value = numbers::leadingNumber(QStringView(c.text));
     EXPECT_EQ(value, c.expected) << QString::fromUtf16(c.text).toStdString();
 }
 
@@ -53,7 +53,7 @@ TEST(LeadingNumberOverflow, BeyondTheDoubleRangeRaisesOverflow)
     for (const char16_t *text : {u"1e400", u"-1e400", u"1.8e308", u"1e99999999999999999999", u"0.001e312",
                                  u"100000000000000000000000000000000000e300"}) {
         try {
-            platform::leadingNumber(QStringView(text));
+            numbers::leadingNumber(QStringView(text));
             ADD_FAILURE() << "no overflow for " << QString::fromUtf16(text).toStdString();
         } catch (const platform::RuntimeError &error) {
             EXPECT_EQ(error.number(), platform::ErrorNumber::Overflow);
@@ -67,16 +67,16 @@ TEST(LeadingNumberLongText, AMegabytePasteConvertsQuicklyAndStopsAtItsEnd)
     const QString zeros = QString(1 << 20, u'0') + QStringLiteral("42");
     const QString fraction = QStringLiteral("0.") + QString(1 << 20, u'0') + QStringLiteral("1");
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_THROW(platform::leadingNumber(digits), platform::RuntimeError);
-    EXPECT_EQ(platform::leadingNumber(zeros), 42.0);
-    EXPECT_EQ(platform::leadingNumber(fraction), 0.0);
-    EXPECT_EQ(platform::leadingNumber(QString(1 << 20, u'x')), 0.0);
+    EXPECT_THROW(numbers::leadingNumber(digits), platform::RuntimeError);
+    EXPECT_EQ(numbers::leadingNumber(zeros), 42.0);
+    EXPECT_EQ(numbers::leadingNumber(fraction), 0.0);
+    EXPECT_EQ(numbers::leadingNumber(QString(1 << 20, u'x')), 0.0);
     // A generous bound: only a quadratic scan or a hang would come near it.
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 
     // A view that ends inside a number must not be read past its end.
     const QString longer = QStringLiteral("1234567");
-    EXPECT_EQ(platform::leadingNumber(QStringView(longer).first(3)), 123.0);
+    EXPECT_EQ(numbers::leadingNumber(QStringView(longer).first(3)), 123.0);
 }
 
 } // namespace

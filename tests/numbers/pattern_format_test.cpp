@@ -24,7 +24,7 @@ class FormatSingle : public ::testing::TestWithParam<Case> {};
 TEST_P(FormatSingle, RoundsTheSevenDigitFormHalfAwayFromZero)
 {
     const Case c = GetParam();
-    EXPECT_EQ(platform::formatSingle(c.value, QStringView(c.pattern)).toStdU16String(), std::u16string(c.expected))
+    EXPECT_EQ(numbers::formatSingle(c.value, QStringView(c.pattern)).toStdU16String(), std::u16string(c.expected))
         << c.value;
 }
 
@@ -52,7 +52,7 @@ TEST(FormatSinglePattern, UnsupportedPatternsRaiseInvalidCall)
 {
     for (const char16_t *pattern : {u"", u"#.0", u"0.#", u"x0.0", u"0.00%", u".00"}) {
         try {
-            platform::formatSingle(1.0f, QStringView(pattern));
+            numbers::formatSingle(1.0f, QStringView(pattern));
             ADD_FAILURE() << "accepted " << QString::fromUtf16(pattern).toStdString();
         } catch (const platform::RuntimeError &error) {
             EXPECT_EQ(error.number(), platform::ErrorNumber::InvalidCall);

@@ -1,0 +1,24 @@
+#include "float_check.h"
+
+#include "runtime_error.h"
+
+#include <cfenv>
+
+namespace numbers::fpcheck {
+
+void clearFlags() noexcept
+{
+    std::feclearexcept(FE_ALL_EXCEPT);
+}
+
+void check()
+{
+    const int raised = std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
+    if (raised == 0)
+        return;
+    throw platform::RuntimeError((raised & FE_DIVBYZERO) && !(raised & (FE_INVALID | FE_OVERFLOW))
+                                     ? platform::ErrorNumber::DivisionByZero
+                                     : platform::ErrorNumber::Overflow);
+}
+
+} // namespace numbers::fpcheck
