@@ -132,7 +132,9 @@ if [[ ! -f $base/.complete ]]; then
   # Roots made from other inputs are of no more use.
   rm -rf --one-file-system "$cache"/debian13-*
   mkdir -p "$base"
-  mmdebstrap --quiet "${options[@]}" "$suite" "$base/root" "${mirrors[@]}"
+  # mmdebstrap mounts what it needs in the new root itself: in a mount
+  # namespace of its own, those mounts end with it too.
+  unshare --mount --propagation private mmdebstrap --quiet "${options[@]}" "$suite" "$base/root" "${mirrors[@]}"
   # The install step of the README's commands, as on a fresh machine.
   cp -L /etc/resolv.conf "$base/root/etc/resolv.conf"
   copy_checkout "$base/root/var/tmp/checkout"
