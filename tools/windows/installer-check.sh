@@ -105,6 +105,9 @@ END
 values=$(export_key)
 [[ $values == "$expected" ]] || fail "the uninstall key differs:"$'\n'"$(diff <(echo "$expected") <(echo "$values"))"
 
+# Wine has run without a display so far; the smoke check's Xvfb needs a Wine
+# started afresh, or its window opens on no screen.
+wineserver -k 2>/dev/null || true
 bash "$here/smoke.sh" "$dir/$SORVANE_EXECUTABLE.exe"
 
 start=$SECONDS
