@@ -29,6 +29,10 @@ set(SORVANE_APP_ID jp.example.Sorvane)
 set(SORVANE_AUTHOR_HOME https://example.jp/)
 set(SORVANE_HOME_PAGE https://example.jp/sorvane/)
 set(SORVANE_MAIL sorvane@example.jp)
+# Who publishes it, as the Windows installer's version record and the entry
+# under "アプリと機能" name them, and the copyright the installer carries.
+set(SORVANE_PUBLISHER ${SORVANE_NAME})
+set(SORVANE_COPYRIGHT "Copyright (C) 2003 ${SORVANE_PUBLISHER}")
 
 # The program icon as a Qt resource: this file of app/ under this prefix.
 set(SORVANE_ICON_PREFIX /icons)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Windows build, cross-built on Debian: Qt for MinGW-w64 from Debian's
 # source package (built once, then taken from the cache), the program and the
-# tests, the whole suite under Wine on the offscreen platform, the zip, and the
-# smoke check of the unpacked zip under Wine in Xvfb.
+# tests, the whole suite under Wine on the offscreen platform, the zip and the
+# installer, the smoke check of the unpacked zip under Wine in Xvfb, and the
+# installer's check: installed, run and removed again under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 start=$SECONDS
@@ -10,5 +11,9 @@ bash tools/windows/build.sh --all
 built=$SECONDS
 ctest --preset windows -j "$(nproc)"
 tested=$SECONDS
-bash tools/windows/smoke.sh build/windows/package/sorvane-*-windows-x86_64.zip
-echo "windows: build $((built - start)) s, tests under Wine $((tested - built)) s, smoke $((SECONDS - tested)) s"
+name=$(basename build/windows/package/sorvane-*-windows-x86_64.zip .zip)
+bash tools/windows/smoke.sh "build/windows/package/$name.zip"
+smoked=$SECONDS
+bash tools/windows/installer-check.sh "build/windows/package/$name-setup.exe" "build/windows/package/$name"
+echo "windows: build $((built - start)) s, tests under Wine $((tested - built)) s, smoke $((smoked - tested)) s," \
+  "installer $((SECONDS - smoked)) s"

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Builds the Windows package, sorvane-<release>-windows-x86_64.zip, in
-# build/windows/package: Qt for MinGW-w64 from Debian's source (cached, see
-# build-qt.sh), the program cross-built against it, and beside sorvane.exe the
-# DLLs and plugins it loads, in the layout windeployqt gives, with Qt's
-# Japanese translations, the README.txt the build generates and the licences. Checks the zip's
-# contents before it ends. Prints the zip's path as its last line.
+# Builds the Windows packages in build/windows/package: the zip,
+# sorvane-<release>-windows-x86_64.zip, and the installer made from the same
+# files, sorvane-<release>-windows-x86_64-setup.exe (make-installer.sh). The
+# files are Qt for MinGW-w64 from Debian's source (cached, see build-qt.sh), the
+# program cross-built against it, and beside sorvane.exe the DLLs and plugins
+# it loads, in the layout windeployqt gives, with Qt's Japanese translations,
+# the README.txt the build generates and the licences. Checks the zip's
+# contents before it ends. Prints the zip's path and then the installer's as
+# its last two lines.
 #
 # With --all it also builds the test programs (tools/ci/windows.sh runs them).
 set -euo pipefail
@@ -111,4 +114,10 @@ END
 files=$(unzip -Z1 "$zip" | grep -v '/$' | sort)
 [[ $files == "$expected" ]] || fail "zip contents differ:"$'\n'"$(diff <(echo "$expected") <(echo "$files"))"
 unzip -l "$zip"
+
+setup=$PWD/$out/$name-setup.exe
+start=$SECONDS
+bash tools/windows/make-installer.sh "$stage" "$setup"
+echo "installer: $(stat -c %s "$setup") bytes, made in $((SECONDS - start)) s"
 echo "$zip"
+echo "$setup"

@@ -1,54 +1,30 @@
 #!/usr/bin/env bash
 # Smoke check of the Windows package under Wine, in Xvfb, on the windows
-# platform plugin: unpacks the zip, starts sorvane.exe from it, waits for the
+# platform plugin: unpacks the zip (or takes sorvane.exe where it is, as the
+# installer put it), starts sorvane.exe from there, waits for the
 # window titled "Ｓｏｒｖａｎｅ", types the example 185, 50, 10, 12.5, 45 with
 # Enter after each (the Enter chain ends on "計　算", which Enter presses), and
 # closes the window with Alt+F4. Fails if the window never appears, if another
 # window (a message box) opens, if no result is written into the result box, or
 # if the program does not end.
 #
-#   smoke.sh ZIP [SCREENSHOT.png]
+#   smoke.sh ZIP|SORVANE.EXE [SCREENSHOT.png]
 #
 # With a second argument it saves the window after the calculation there.
-# The Wine prefix (SORVANE_DESKTOP_WINEPREFIX, default
-# ~/.cache/sorvane/wine-desktop) maps the layout's faces to the IPA faces
-# (FontSubstitutes), so the labels have about the widths they have on Windows,
-# and has Wine's visual theme off.
+# It runs in the prefix wine-desktop.sh makes.
 set -euo pipefail
 fail() {
   echo "smoke.sh: $*" >&2
   exit 1
 }
-[[ $# -ge 1 ]] || fail "usage: smoke.sh ZIP [SCREENSHOT.png]"
+[[ $# -ge 1 ]] || fail "usage: smoke.sh ZIP|SORVANE.EXE [SCREENSHOT.png]"
 if [[ -z ${SORVANE_SMOKE_DISPLAY:-} ]]; then
   exec env SORVANE_SMOKE_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
 fi
-zip=$(realpath "$1")
+package=$(realpath "$1")
 shot=${2:+$(realpath -m "$2")}
 
-export LANG=C.UTF-8
-export WINEPREFIX=${SORVANE_DESKTOP_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/sorvane/wine-desktop}
-export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
-if [[ ! -f $WINEPREFIX/.sorvane-ready ]]; then
-  rm -rf "$WINEPREFIX"
-  mkdir -p "$(dirname "$WINEPREFIX")"
-  wineboot --init >/dev/null 2>&1
-  reg=$WINEPREFIX/sorvane-fonts.reg
-  # regedit reads UTF-16 with a byte-order mark; the face names are not ASCII.
-  printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
-    '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]' \
-    '"ＭＳ Ｐゴシック"="IPAPGothic"' '"ＭＳ 明朝"="IPAMincho"' \
-    '"MS PGothic"="IPAPGothic"' '"MS Mincho"="IPAMincho"' |
-    iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
-  wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
-  # Wine's bundled visual theme lacks the tab parts the Windows Vista style
-  # draws tab headers with; with themes off the style draws them itself.
-  wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' \
-    /v ThemeActive /d 0 /f >/dev/null 2>&1
-  wineserver --wait
-  touch "$WINEPREFIX/.sorvane-ready"
-fi
+source "$(dirname "$0")/wine-desktop.sh"
 
 work=$(mktemp -d)
 pid=
@@ -58,9 +34,13 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-unzip -q "$zip" -d "$work"
-exe=$(find "$work" -name sorvane.exe -print -quit)
-[[ -n $exe ]] || fail "no sorvane.exe in $zip"
+if [[ $package == *.zip ]]; then
+  unzip -q "$package" -d "$work"
+  exe=$(find "$work" -name sorvane.exe -print -quit)
+else
+  exe=$package
+fi
+[[ -n $exe && -f $exe ]] || fail "no sorvane.exe in $package"
 
 (cd "$(dirname "$exe")" && exec wine sorvane.exe) &
 pid=$!

@@ -16,8 +16,9 @@ shift
 
 export WINEPREFIX=${SORVANE_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/sorvane/wine-tests}
 export WINEDEBUG=${WINEDEBUG:--all}
-# No Mono or Gecko: nothing here needs .NET or a web view.
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+# No Mono or Gecko: nothing here needs .NET or a web view. No menu builder:
+# nothing run here may write menu entries into the Linux user's home.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=};winemenubuilder.exe=d"
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
 if [[ ! -f $WINEPREFIX/.sorvane-ready ]]; then
