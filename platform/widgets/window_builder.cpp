@@ -1,12 +1,12 @@
 #include "window_builder.h"
 
+#include "font_alias.h"
 #include "tab_control.h"
 #include "window_fit.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDialog>
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -15,15 +15,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringList>
-#ifndef Q_OS_WIN
-#include <private/qguiapplication_p.h>
-#endif
 
 #include <algorithm>
 #include <climits>
-#ifndef Q_OS_WIN
-#include <qpa/qplatformfontdatabase.h>
-#endif
 
 namespace platform {
 
@@ -48,13 +42,11 @@ void mapFace(QStringView layoutName, const QStringList &wanted, const QStringLis
     Q_UNUSED(families);
 #else
     // The first installed face becomes another name of the layout's face, so
-    // the font database finds it under that name at once. A substitution
-    // would find it too, but only after a failed look-up and a fontconfig
-    // fallback search for every font and script the windows use: nearly a
-    // fifth of what the main window does before its first paint.
+    // the font database finds it under that name at once (font_alias_linux.cpp
+    // says why not a substitution).
     for (const QString &face : wanted) {
         if (families.contains(face)) {
-            QPlatformFontDatabase::registerAliasToFontFamily(face, layoutName.toString());
+            aliasFontFamily(face, layoutName.toString());
             return;
         }
     }
@@ -307,37 +299,6 @@ QWidget *makeControl(QWidget *parent, const ControlRow &row, QPalette::ColorRole
 
 WindowBuilder::WindowBuilder(QWidget *window, QPalette::ColorRole surface) : window_(window), surface_(surface)
 {
-#ifndef Q_OS_WIN
-    // Each control lays itself out once as soon as it is made, in the
-    // application font, before it takes its own: with the window's font in
-    // its place, fontconfig never loads a face that no control shows.
-    // QApplication::setFont would do the same, but it marks the font as the
-    // program's own choice for good, and a later change of the desktop's font
-    // would then no longer reach the program; nor does this clear the fonts
-    // the desktop gives particular kinds of widget.
-    if (QGuiApplicationPrivate::app_font) {
-        applicationFont_ = *QGuiApplicationPrivate::app_font;
-        *QGuiApplicationPrivate::app_font = window->font();
-        fontWindow_ = window;
-    }
-#else
-    Q_UNUSED(window);
-#endif
-}
-
-WindowBuilder::~WindowBuilder()
-{
-#ifndef Q_OS_WIN
-    if (!fontWindow_)
-        return;
-    *QGuiApplicationPrivate::app_font = applicationFont_;
-    // Windows made meanwhile (menus, lists that drop down) took the font in
-    // its place; they take the application's again.
-    QEvent change(QEvent::ApplicationFontChange);
-    for (QWidget *widget : fontWindow_->findChildren<QWidget *>())
-        if (widget->isWindow())
-            QCoreApplication::sendEvent(widget, &change);
-#endif
 }
 
 QWidget *WindowBuilder::add(QWidget *parent, const ControlRow &row)

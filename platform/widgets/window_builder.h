@@ -103,13 +103,10 @@ struct ControlRow {
 
 // Builds a window's controls from their rows. Each control is created in its
 // parent, in the parent's font, and drawn on `surface`, the colour role of what
-// it stands on. While the builder lives the application font is the window's
-// (set the window's font first), so that no control lays itself out in a face
-// it never shows; however the builder goes, the application font is restored.
+// it stands on.
 class WindowBuilder {
 public:
     WindowBuilder(QWidget *window, QPalette::ColorRole surface);
-    ~WindowBuilder();
     WindowBuilder(const WindowBuilder &) = delete;
     WindowBuilder &operator=(const WindowBuilder &) = delete;
 
@@ -133,8 +130,6 @@ private:
 
     QPointer<QWidget> window_;
     QPalette::ColorRole surface_;
-    QPointer<QWidget> fontWindow_; // set while the application font is the window's
-    QFont applicationFont_;
     // Shared with the rows made later, which join the window's order.
     std::shared_ptr<KeyboardOrder> keyboardOrder_ = std::make_shared<KeyboardOrder>();
     std::vector<QWidget *> onTop_;

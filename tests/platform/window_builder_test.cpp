@@ -1,12 +1,6 @@
 #include "window_builder.h"
 
-#include <QApplication>
 #include <QFontInfo>
-#include <QMenu>
-#ifndef Q_OS_WIN
-#include <private/qguiapplication_p.h>
-#include <qpa/qwindowsysteminterface.h>
-#endif
 
 #include <gtest/gtest.h>
 
@@ -31,29 +25,3 @@ TEST(LayoutFonts, TheLayoutsFaceNamesDrawInTheInstalledJapaneseFaces)
         EXPECT_EQ(QFontInfo(font).family(), QString::fromLatin1(row.drawnIn)) << row.family.toString().toStdString();
     }
 }
-
-#ifndef Q_OS_WIN
-// While a window is built the application font is the window's. Afterwards it
-// is the desktop's again, in every window made meanwhile, and it still follows
-// the desktop: Qt re-reads the desktop's font on a theme change only while the
-// program has never set one of its own.
-TEST(WindowBuilder, LeavesTheApplicationFontTheDesktopsAndFollowingIt)
-{
-    const QFont desktop = QApplication::font();
-    QWidget window;
-    window.setFont(platform::layoutFont(platform::kPGothic, 9, false));
-    QMenu *menu = nullptr;
-    {
-        platform::WindowBuilder builder(&window, QPalette::Window);
-        builder.add(&window, {u"Text1", platform::ControlKind::TextBox, u"", 0, 0, 735, 375, 0});
-        menu = new QMenu(&window);
-        EXPECT_EQ(QApplication::font(), window.font());
-    }
-    EXPECT_EQ(QApplication::font(), desktop);
-    EXPECT_EQ(menu->font(), desktop);
-
-    *QGuiApplicationPrivate::app_font = QFont(QStringLiteral("Serif"), 20);
-    QWindowSystemInterface::handleThemeChange<QWindowSystemInterface::SynchronousDelivery>(nullptr);
-    EXPECT_EQ(QApplication::font(), desktop);
-}
-#endif
