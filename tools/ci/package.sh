@@ -27,7 +27,6 @@ debs=("$out"/sorvane_*.deb)
 [[ ${#debs[@]} -eq 1 && -f ${debs[0]} ]] || fail "expected one sorvane_*.deb in $out"
 deb=$PWD/${debs[0]}
 echo "built $(basename "$deb")"
-echo "Depends: $(dpkg-deb -f "$deb" Depends)"
 
 # Every file at its standard place, and nothing else.
 files=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$' | sort)
@@ -47,6 +46,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 for name in Maintainer Section Description; do
   [[ -n $(field "$name") ]] || fail "no $name"
 done
+echo "Depends: $(field Depends)"
 # The package names the Depends field lists, without versions or alternatives.
 mapfile -t depends < <(field Depends | tr ',|' '\n\n' | sed -E 's/\(.*\)//; s/^ +//; s/ +$//' | grep -v '^$')
 for needed in $(bash tools/install-deps.sh --names tools/ci/package.depends); do
