@@ -1,4 +1,4 @@
-#include "project.h"
+#include "main_window.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -6,6 +6,8 @@
 int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
-    app::start(application, app::kProject);
-    return app::run(application);
+    app::setUp(application);
+    ui::MainWindow window;
+    window.show();
+    return application.exec();
 }

@@ -1,41 +1,35 @@
 #include "startup.h"
 
-#include "project.h"
-
-#include "qt_message_boxes.h"
-#include "translations.h"
+#include "sorvane_identity.h"
 #include "window_builder.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 namespace app {
 
-void start(QApplication &application, const ProjectRecord &project)
+void setUp(QApplication &application)
 {
-    QCoreApplication::setApplicationName(project.name.toString());
-    QCoreApplication::setApplicationVersion(project.version.toString());
+    QCoreApplication::setApplicationName(identity::kName.toString());
+    QCoreApplication::setApplicationVersion(identity::kVersion.toString());
     // Desktops find the program's menu entry, name and icon by this: on
     // Wayland it is the windows' app id.
-    QGuiApplication::setDesktopFileName(project.appId.toString());
-    QApplication::setWindowIcon(QIcon(project.icon.toString()));
-    platform::useQtMessageBoxes();
+    QGuiApplication::setDesktopFileName(identity::kAppId.toString());
+    QApplication::setWindowIcon(QIcon(identity::kIcon.toString()));
 
+    // Qt's own Japanese, whatever the system's locale, so the standard buttons
+    // read "はい" / "いいえ" and the boxes' context menus are Japanese like the
+    // rest of the program. Where it is not installed they stay English.
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
-    platform::installJapaneseTranslations(application);
-    platform::registerJapaneseFontAliases();
-
-    platform::Form &form = project.startupForm();
-    form.load();
-    form.show();
-}
-
-int run(QApplication &application)
-{
-    const int code = application.exec();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return code;
+    auto *translator = new QTranslator(&application);
+    if (translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+    layout::registerJapaneseFontAliases();
 }
 
 } // namespace app

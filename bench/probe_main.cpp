@@ -2,7 +2,7 @@
 // window's first paint; see first_paint.h for what it prints.
 #include "first_paint.h"
 
-#include "project.h"
+#include "main_window.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -10,7 +10,9 @@
 int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
-    app::start(application, app::kProject);
-    bench::exitAfterFirstPaint(app::kProject.startupForm().window());
-    return app::run(application);
+    app::setUp(application);
+    ui::MainWindow window;
+    window.show();
+    bench::exitAfterFirstPaint(&window);
+    return application.exec();
 }

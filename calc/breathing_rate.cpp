@@ -3,7 +3,7 @@
 #include "float_check.h"
 #include "numeric_text.h"
 #include "pattern_format.h"
-#include "runtime_error.h"
+#include "calculation_error.h"
 
 #include <QStringView>
 
@@ -74,7 +74,7 @@ BreathingRateOutcome calculateBreathingRate(const BreathingTexts &texts)
         const float rate = breathingRate(values[0], values[1], values[2], values[3], values[4]);
         outcome.result = numbers::formatSingle(rate, kRatePattern);
         outcome.end = BreathingRateOutcome::End::Result;
-    } catch (const platform::RuntimeError &) {
+    } catch (const numbers::CalculationError &) {
         outcome = BreathingRateOutcome{};
     }
     return outcome;

@@ -19,7 +19,7 @@ namespace calc {
 //   R = Q / time
 // The checks see every flag raised since the flags were last cleared, so the
 // caller clears them before rounding the time to 32 bits, not after.
-// Raises the floating-point runtime error.
+// Throws numbers::CalculationError.
 float breathingRate(float start, float end, float volume, float depth, float time);
 
 // The inputs of the breathing-rate calculation, in the order they are checked.
@@ -31,7 +31,7 @@ struct BreathingRateOutcome {
     enum class End {
         Result,   // `result` is the rate to show
         Rejected, // `rejected` was not accepted: tell the user `message`, and let them correct it
-        Failed,   // a runtime error (floating-point, conversion): nothing to show or tell
+        Failed,   // a calculation error (floating-point, conversion): nothing to show or tell
     };
     End end = End::Failed;
     QString result;

@@ -3,7 +3,7 @@
 #include "float_check.h"
 #include "numeric_text.h"
 #include "pattern_format.h"
-#include "runtime_error.h"
+#include "calculation_error.h"
 
 namespace calc {
 
@@ -77,7 +77,7 @@ EnrichedAirOutcome calculateEnrichedAir(QStringView oxygenText, QStringView dept
         outcome.depth = numbers::formatSingle(equivalentAirDepth(*oxygen, *depth), kDepthPattern);
         clearFlags();
         outcome.pressure = numbers::formatSingle(oxygenPartialPressure(*oxygen, *depth), kPressurePattern);
-    } catch (const platform::RuntimeError &) {
+    } catch (const numbers::CalculationError &) {
         outcome.message = kEnrichedAirMessage.toString();
     }
     return outcome;

@@ -12,7 +12,7 @@ namespace calc {
 // precision from the 32-bit operands, with the floating-point check after the
 // product (not rounded) and after the result (rounded to 32 bits). The checks
 // see every flag since they were last cleared, the rounding of the depth to 32
-// bits included. Raises the floating-point runtime error.
+// bits included. Throws numbers::CalculationError.
 float equivalentAirDepth(float oxygenPercent, float depth);
 
 // Oxygen partial pressure in atmospheres: (B + 10) / 10 * A / 100, strictly
@@ -31,7 +31,7 @@ struct EnrichedAirOutcome {
 
 // Both results for the oxygen percentage and the depth the user typed. A text
 // that starts with no number (empty, letters, digits typed full-width with
-// Japanese input on) and any runtime error give kEnrichedAirMessage instead.
+// Japanese input on) and any calculation error give kEnrichedAirMessage instead.
 EnrichedAirOutcome calculateEnrichedAir(QStringView oxygenText, QStringView depthText);
 
 } // namespace calc

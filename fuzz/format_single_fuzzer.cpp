@@ -6,7 +6,7 @@
 
 #include "models.h"
 #include "pattern_format.h"
-#include "runtime_error.h"
+#include "calculation_error.h"
 
 #include <bit>
 #include <cstdio>
@@ -63,8 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     bool invalidCall = false;
     try {
         actual = numbers::formatSingle(value, QStringView(pattern.text)).toStdU16String();
-    } catch (const platform::RuntimeError &error) {
-        invalidCall = error.number() == platform::ErrorNumber::InvalidCall;
+    } catch (const numbers::CalculationError &error) {
+        invalidCall = error.failure() == numbers::Failure::InvalidFormat;
         if (!invalidCall)
             fuzzmodel::fail("formatSingle raised an error other than invalid call", "");
     }

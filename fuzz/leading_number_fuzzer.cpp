@@ -2,7 +2,7 @@
 
 #include "models.h"
 #include "numeric_text.h"
-#include "runtime_error.h"
+#include "calculation_error.h"
 
 #include <cmath>
 #include <cstdio>
@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::optional<double> actual;
     try {
         actual = numbers::leadingNumber(view);
-    } catch (const platform::RuntimeError &error) {
-        if (error.number() != platform::ErrorNumber::Overflow)
+    } catch (const numbers::CalculationError &error) {
+        if (error.failure() != numbers::Failure::Overflow)
             fuzzmodel::fail("leadingNumber raised an error other than overflow", fuzzmodel::printable(text));
     }
 

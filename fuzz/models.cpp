@@ -286,7 +286,7 @@ BreathingModel breathingRate(const std::array<std::u16string, 5> &texts)
         {u"タンク容積を入れてください", false},     {u"平均水深を入れてください", false},
         {u"水深時間を入れてください", false},
     };
-    // A runtime error ends the calculation without a result or a message.
+    // A calculation error ends the calculation without a result or a message.
     BreathingModel silent{BreathingModel::Kind::SilentEnd, u"", -1, u""};
 
     std::array<float, 5> v{};

@@ -1,6 +1,6 @@
 #include "float_check.h"
 
-#include "runtime_error.h"
+#include "calculation_error.h"
 
 #include <cfenv>
 
@@ -16,9 +16,9 @@ void check()
     const int raised = std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
     if (raised == 0)
         return;
-    throw platform::RuntimeError((raised & FE_DIVBYZERO) && !(raised & (FE_INVALID | FE_OVERFLOW))
-                                     ? platform::ErrorNumber::DivisionByZero
-                                     : platform::ErrorNumber::Overflow);
+    throw numbers::CalculationError((raised & FE_DIVBYZERO) && !(raised & (FE_INVALID | FE_OVERFLOW))
+                                     ? numbers::Failure::DivisionByZero
+                                     : numbers::Failure::Overflow);
 }
 
 } // namespace numbers::fpcheck

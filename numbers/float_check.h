@@ -14,7 +14,7 @@ namespace numbers::fpcheck {
 // Forgets every flag raised so far.
 void clearFlags() noexcept;
 
-// Raises the floating-point runtime error if invalid operation, division by
+// Throws CalculationError if invalid operation, division by
 // zero or overflow was flagged since the last clearing. Underflow, denormal
 // operands and inexact results are not errors here.
 void check();

@@ -1,6 +1,6 @@
 #include "numeric_text.h"
 
-#include "runtime_error.h"
+#include "calculation_error.h"
 
 #include <charconv>
 #include <cstddef>
@@ -127,7 +127,7 @@ double leadingNumber(QStringView text)
                 exponent = -exponent;
         }
         if (found && position + exponent > 0)
-            throw platform::RuntimeError(platform::ErrorNumber::Overflow);
+            throw numbers::CalculationError(numbers::Failure::Overflow);
         magnitude = 0.0;
     }
     return negative ? -magnitude : magnitude;

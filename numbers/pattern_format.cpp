@@ -1,6 +1,6 @@
 #include "pattern_format.h"
 
-#include "runtime_error.h"
+#include "calculation_error.h"
 
 #include <array>
 #include <charconv>
@@ -26,7 +26,7 @@ Pattern parsePattern(QStringView pattern)
     for (QChar c : fraction)
         valid = valid && c == u'0';
     if (!valid)
-        throw platform::RuntimeError(platform::ErrorNumber::InvalidCall);
+        throw numbers::CalculationError(numbers::Failure::InvalidFormat);
     return Pattern{static_cast<int>(fraction.size())};
 }
 

@@ -25,7 +25,7 @@ inline constexpr QStringView kNotANumberText = u"非数";
 // result still says which way it went; only an exact zero, +0.0f or -0.0f,
 // shows without a sign.
 //
-// An unsupported pattern raises the invalid-call runtime error.
+// An unsupported pattern throws CalculationError(Failure::InvalidFormat).
 QString formatSingle(float value, QStringView pattern);
 
 } // namespace numbers

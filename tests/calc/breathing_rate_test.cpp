@@ -1,5 +1,5 @@
 #include "breathing_rate.h"
-#include "runtime_error.h"
+#include "calculation_error.h"
 
 #include <gtest/gtest.h>
 
@@ -136,9 +136,9 @@ TEST(BreathingRateCore, ChecksAfterEachLine)
     // The divisor is never zero for an accepted depth; an infinite depth makes it infinite.
     EXPECT_EQ(calc::breathingRate(200, 50, 10, std::numeric_limits<float>::infinity(), 30), 0.0f);
     std::feclearexcept(FE_ALL_EXCEPT);
-    EXPECT_THROW(calc::breathingRate(200, 50, 10, 20, 0), platform::RuntimeError);
+    EXPECT_THROW(calc::breathingRate(200, 50, 10, 20, 0), numbers::CalculationError);
     std::feclearexcept(FE_ALL_EXCEPT);
-    EXPECT_THROW(calc::breathingRate(3e38f, 0, 10, 0.01f, 1), platform::RuntimeError);
+    EXPECT_THROW(calc::breathingRate(3e38f, 0, 10, 0.01f, 1), numbers::CalculationError);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "float_check.h"
-#include "runtime_error.h"
+#include "calculation_error.h"
 
 #include <gtest/gtest.h>
 
@@ -9,19 +9,19 @@
 
 namespace {
 
-using platform::ErrorNumber;
+using numbers::Failure;
 namespace fp = numbers::fpcheck;
 
 // Runs `body` from cleared flags and reports what the check makes of it.
 template <class Body>
-std::optional<ErrorNumber> checkAfter(Body body)
+std::optional<Failure> checkAfter(Body body)
 {
     fp::clearFlags();
     body();
     try {
         fp::check();
-    } catch (const platform::RuntimeError &error) {
-        return error.number();
+    } catch (const numbers::CalculationError &error) {
+        return error.failure();
     }
     return std::nullopt;
 }
@@ -36,13 +36,13 @@ TEST(FloatCheck, RaisesForInvalidDivisionAndOverflowOnly)
 {
     struct Row {
         const char *what;
-        std::optional<ErrorNumber> expected;
+        std::optional<Failure> expected;
         float (*body)();
     };
     const Row rows[] = {
-        {"overflow rounding to 32 bits", ErrorNumber::Overflow, [] { return fp::toSingle(opaque(1e39)); }},
-        {"division by zero", ErrorNumber::DivisionByZero, [] { return fp::toSingle(opaque(1.0) / opaque(0.0)); }},
-        {"infinity minus infinity", ErrorNumber::Overflow,
+        {"overflow rounding to 32 bits", Failure::Overflow, [] { return fp::toSingle(opaque(1e39)); }},
+        {"division by zero", Failure::DivisionByZero, [] { return fp::toSingle(opaque(1.0) / opaque(0.0)); }},
+        {"infinity minus infinity", Failure::Overflow,
          [] {
              const double inf = opaque(std::numeric_limits<double>::infinity());
              return fp::toSingle(inf - inf);

@@ -1,5 +1,5 @@
 #include "numeric_text.h"
-#include "runtime_error.h"
+#include "calculation_error.h"
 
 #include <gtest/gtest.h>
 
@@ -55,8 +55,8 @@ TEST(LeadingNumberOverflow, BeyondTheDoubleRangeRaisesOverflow)
         try {
             numbers::leadingNumber(QStringView(text));
             ADD_FAILURE() << "no overflow for " << QString::fromUtf16(text).toStdString();
-        } catch (const platform::RuntimeError &error) {
-            EXPECT_EQ(error.number(), platform::ErrorNumber::Overflow);
+        } catch (const numbers::CalculationError &error) {
+            EXPECT_EQ(error.failure(), numbers::Failure::Overflow);
         }
     }
 }
@@ -67,7 +67,7 @@ TEST(LeadingNumberLongText, AMegabytePasteConvertsQuicklyAndStopsAtItsEnd)
     const QString zeros = QString(1 << 20, u'0') + QStringLiteral("42");
     const QString fraction = QStringLiteral("0.") + QString(1 << 20, u'0') + QStringLiteral("1");
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_THROW(numbers::leadingNumber(digits), platform::RuntimeError);
+    EXPECT_THROW(numbers::leadingNumber(digits), numbers::CalculationError);
     EXPECT_EQ(numbers::leadingNumber(zeros), 42.0);
     EXPECT_EQ(numbers::leadingNumber(fraction), 0.0);
     EXPECT_EQ(numbers::leadingNumber(QString(1 << 20, u'x')), 0.0);

@@ -1,5 +1,5 @@
 #include "pattern_format.h"
-#include "runtime_error.h"
+#include "calculation_error.h"
 
 #include <gtest/gtest.h>
 
@@ -54,8 +54,8 @@ TEST(FormatSinglePattern, UnsupportedPatternsRaiseInvalidCall)
         try {
             numbers::formatSingle(1.0f, QStringView(pattern));
             ADD_FAILURE() << "accepted " << QString::fromUtf16(pattern).toStdString();
-        } catch (const platform::RuntimeError &error) {
-            EXPECT_EQ(error.number(), platform::ErrorNumber::InvalidCall);
+        } catch (const numbers::CalculationError &error) {
+            EXPECT_EQ(error.failure(), numbers::Failure::InvalidFormat);
         }
     }
 }

@@ -1,31 +1,35 @@
 #include "example_picture.h"
 
-#include "instance_slot.h"
-#include "main1.h"
+#include "main_window.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
-#include <QWidget>
 
 namespace pictures {
 
 namespace {
 
-void type(forms::main1 &main, std::initializer_list<std::pair<const char *, const char *>> inputs, const char *button)
+void type(QWidget &main, std::initializer_list<std::pair<const char *, const char *>> inputs, const char *button)
 {
-    platform::FormAccess &controls = main.controls();
-    for (const auto &[name, value] : inputs)
-        controls.setText(QString::fromLatin1(name), QString::fromLatin1(value));
-    qobject_cast<QPushButton *>(main.control(QString::fromLatin1(button)))->click();
+    for (const auto &[name, value] : inputs) {
+        QWidget *box = main.findChild<QWidget *>(QString::fromLatin1(name));
+        if (auto *edit = qobject_cast<QLineEdit *>(box))
+            edit->setText(QString::fromLatin1(value));
+        else if (auto *combo = qobject_cast<QComboBox *>(box))
+            combo->setEditText(QString::fromLatin1(value));
+    }
+    main.findChild<QPushButton *>(QString::fromLatin1(button))->click();
 }
 
 } // namespace
 
-void workBreathingRateExample(forms::main1 &main)
+void workBreathingRateExample(QWidget &main)
 {
     type(main, {{"Text1", "185"}, {"Text2", "50"}, {"Text3", "10"}, {"Text4", "12.5"}, {"Text5", "45"}}, "Command1");
 }
 
-void workEnrichedAirExample(forms::main1 &main)
+void workEnrichedAirExample(QWidget &main)
 {
     type(main, {{"Combo1", "32"}, {"Combo2", "28"}}, "Command4");
 }
@@ -43,9 +47,9 @@ QImage renderExample(QWidget &window)
 
 QImage renderBreathingRateExample()
 {
-    forms::main1 &main = platform::instance<forms::main1>();
+    ui::MainWindow main;
     workBreathingRateExample(main);
-    return renderExample(*main.window());
+    return renderExample(main);
 }
 
 } // namespace pictures

@@ -12,17 +12,14 @@
 #include "bmp24.h"
 #include "example_picture.h"
 
-#include "frmabt.h"
-#include "instance_slot.h"
-#include "main1.h"
-#include "project.h"
+#include "main_window.h"
 #include "startup.h"
-#include "tab_control.h"
 #include "window_builder.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QSaveFile>
+#include <QTabWidget>
 #include <QTextStream>
 #include <QWidget>
 
@@ -51,11 +48,12 @@ int writeScreenshots(QApplication &application, const QDir &out)
 {
     if (!QDir().mkpath(out.path()))
         return fail(QStringLiteral("cannot make ") + out.path());
-    app::start(application, app::kProject);
-    auto &main = platform::instance<forms::main1>();
+    app::setUp(application);
+    ui::MainWindow main;
+    main.show();
     pictures::workBreathingRateExample(main);
     pictures::workEnrichedAirExample(main);
-    auto *tabs = qobject_cast<platform::TabControl *>(main.control(u"SSTab1"));
+    auto *tabs = main.findChild<QTabWidget *>(QStringLiteral("SSTab1"));
 
     auto save = [&](QWidget *window, const char *name) {
         settle();
@@ -65,15 +63,18 @@ int writeScreenshots(QApplication &application, const QDir &out)
         QTextStream(stdout) << path << '\n';
         return true;
     };
-    tabs->setTab(0);
-    if (!save(main.window(), "main-breathing-rate.png"))
+    tabs->setCurrentIndex(0);
+    if (!save(&main, "main-breathing-rate.png"))
         return fail(QStringLiteral("cannot write the breathing-rate tab"));
-    tabs->setTab(1);
-    if (!save(main.window(), "main-enriched-air.png"))
+    tabs->setCurrentIndex(1);
+    if (!save(&main, "main-enriched-air.png"))
         return fail(QStringLiteral("cannot write the enriched-air tab"));
-    auto &about = platform::instance<forms::frmabt>();
-    about.show();
-    if (!save(about.window(), "about.png"))
+    main.showAboutBox();
+    QWidget *about = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == u"frmabt")
+            about = window;
+    if (!about || !save(about, "about.png"))
         return fail(QStringLiteral("cannot write the About box"));
     return 0;
 }
@@ -90,7 +91,7 @@ int main(int argc, char **argv)
     const QString &path = args[2];
 
     if (mode == u"example") {
-        platform::registerJapaneseFontAliases();
+        layout::registerJapaneseFontAliases();
         const QByteArray bmp = pictures::encodeBmp24(pictures::renderBreathingRateExample());
         if (!writeFile(path, bmp))
             return fail(QStringLiteral("cannot write ") + path);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+class QWidget;
+
+namespace desktop {
+
+// Opens pages in the user's default browser. The program opens pages only
+// through one, so tests can record them instead.
+class PageOpener {
+public:
+    virtual ~PageOpener() = default;
+    // Starts opening `url`: false if that cannot even start. A failure that
+    // shows only later calls `failedLater` from the event loop.
+    virtual bool open(const QUrl &url, std::function<void()> failedLater) = 0;
+};
+
+// The desktop's opener. Where Qt would hand the page to xdg-open (Linux and
+// the other Unix desktops outside a Flatpak or Snap sandbox, xdg-open on
+// PATH), Qt reports success as soon as xdg-open has started and what becomes
+// of it is lost; so there it runs xdg-open itself, waits only for it to
+// start, and calls `failedLater` if it ends with a non-zero status.
+// Everywhere else QDesktopServices::openUrl.
+class DesktopPageOpener final : public PageOpener {
+public:
+    bool open(const QUrl &url, std::function<void()> failedLater) override;
+};
+
+// For tests: `opener` opens every page from now on; null puts the desktop's
+// back.
+void setPageOpener(PageOpener *opener);
+
+// Asks whether the computer is online and, only on Yes, opens `address`. A
+// page that cannot be opened, at once or later, is told with its address to
+// copy. The boxes are owned by `asking`'s window.
+void openWebPage(QWidget *asking, const QString &address);
+
+} // namespace desktop

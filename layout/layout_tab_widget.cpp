@@ -1,0 +1,68 @@
+#include "layout_tab_widget.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
+
+namespace layout {
+
+EqualWidthTabBar::EqualWidthTabBar(int width, int height, QWidget *parent)
+    : QTabBar(parent), width_(width), height_(height)
+{
+    setUsesScrollButtons(false);
+    setElideMode(Qt::ElideNone);
+}
+
+QSize EqualWidthTabBar::tabSizeHint(int index) const
+{
+    const int tabs = count();
+    if (index < 0 || index >= tabs)
+        return {};
+    return {width_ * (index + 1) / tabs - width_ * index / tabs, height_};
+}
+
+LayoutTabWidget::LayoutTabWidget(const QRect &geometry, int headerHeight, QWidget *parent) : QTabWidget(parent)
+{
+    setTabBar(new EqualWidthTabBar(geometry.width(), headerHeight, this));
+    setGeometry(geometry);
+    // The pages and what shows between them are button face, as are the
+    // controls that stand on them.
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
+}
+
+QWidget *LayoutTabWidget::addPage(const QString &caption)
+{
+    auto *page = new QWidget(this);
+    page->setAutoFillBackground(true);
+    page->setBackgroundRole(QPalette::Button);
+    addTab(page, caption);
+    return page;
+}
+
+void LayoutTabWidget::placeControls()
+{
+    // Where the tab widget will put its pages: the same question of the style
+    // that it asks when it lays them out.
+    QStyleOptionTabWidgetFrame option;
+    initStyleOption(&option);
+    const QPoint origin = style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this).topLeft();
+    for (int index = 0; index < count(); ++index)
+        for (QWidget *control : widget(index)->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            control->move(control->pos() - origin);
+}
+
+void LayoutTabWidget::paintEvent(QPaintEvent *event)
+{
+    QTabWidget::paintEvent(event);
+    // Some styles shade the pane inside its frame; the controls' own
+    // backgrounds are button face, so the whole pane must be too.
+    QStyleOptionTabWidgetFrame option;
+    initStyleOption(&option);
+    const int frame = option.lineWidth;
+    QPainter(this).fillRect(
+        style()->subElementRect(QStyle::SE_TabWidgetTabPane, &option, this).adjusted(frame, frame, -frame, -frame),
+        palette().button());
+}
+
+} // namespace layout

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace layout {
+
+// Tab headers that share the bar's whole width in equal parts, whatever their
+// captions, at a fixed height.
+class EqualWidthTabBar final : public QTabBar {
+    Q_OBJECT
+
+public:
+    EqualWidthTabBar(int width, int height, QWidget *parent = nullptr);
+
+protected:
+    QSize tabSizeHint(int index) const override;
+    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+
+private:
+    int width_;
+    int height_;
+};
+
+// A tab widget of a fixed layout: at `geometry`, with equal-width headers
+// `headerHeight` high. Its pages take controls in the tab widget's own
+// coordinates, headers included, so the layout's numbers go in unchanged.
+class LayoutTabWidget final : public QTabWidget {
+    Q_OBJECT
+
+public:
+    LayoutTabWidget(const QRect &geometry, int headerHeight, QWidget *parent);
+
+    // A new page at the end. Give its controls their layout geometry, then
+    // call placeControls() once every page has them.
+    QWidget *addPage(const QString &caption);
+    // Moves every page's controls from the tab widget's coordinates into the
+    // page's, where the style puts the pages.
+    void placeControls();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+} // namespace layout
