@@ -7,12 +7,10 @@
 // recorded instead of shown so nothing waits for a person. Before every timed
 // click the inputs are filled in and the result labels emptied, untimed, so
 // each click writes and paints new text as a user's first click does.
-#include "message_boxes.h"
-#include "project.h"
+#include "main_window.h"
 #include "recording_message_boxes.h"
 #include "startup.h"
 #include "stats.h"
-#include "tab_control.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -20,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 
 #include <cstdio>
@@ -29,15 +28,12 @@
 
 namespace {
 
-QWidget *window()
-{
-    return app::kProject.startupForm().window();
-}
+QWidget *mainWindow = nullptr;
 
 template <class T = QWidget>
 T *named(const char *name)
 {
-    auto *widget = qobject_cast<T *>(app::kProject.startupForm().control(QString::fromLatin1(name)));
+    auto *widget = mainWindow->findChild<T *>(QString::fromLatin1(name));
     if (!widget) {
         std::fprintf(stderr, "sorvane_bench_clicks: no control %s\n", name);
         std::exit(1);
@@ -115,15 +111,17 @@ int main(int argc, char **argv)
     }
 
     support::RecordingMessageBoxes boxes;
-    platform::ServiceSlot<platform::MessageBoxes>::Override useBoxes{boxes};
-    app::start(application, app::kProject);
-    if (!QTest::qWaitForWindowExposed(window())) {
+    app::setUp(application);
+    ui::MainWindow main;
+    mainWindow = &main;
+    main.show();
+    if (!QTest::qWaitForWindowExposed(&main)) {
         std::fprintf(stderr, "sorvane_bench_clicks: the main window never showed\n");
         return 1;
     }
-    auto *tabs = named<platform::TabControl>("SSTab1");
+    auto *tabs = named<QTabWidget>("SSTab1");
 
-    tabs->setTab(0);
+    tabs->setCurrentIndex(0);
     auto *rate = named<QLabel>("Label7");
     const char *texts[] = {"185", "50", "10", "12.5", "45"};
     const char *boxNames[] = {"Text1", "Text2", "Text3", "Text4", "Text5"};
@@ -134,7 +132,7 @@ int main(int argc, char **argv)
     });
     const QString rateShown = rate->text();
 
-    tabs->setTab(1);
+    tabs->setCurrentIndex(1);
     auto *depth = named<QLabel>("Label14");
     auto *pressure = named<QLabel>("Label16");
     const std::vector<double> enriched = timeClicks(clicks, "Command4", pressure, [&] {
@@ -145,9 +143,9 @@ int main(int argc, char **argv)
         pressure->clear();
     });
 
-    if (!boxes.requests().empty() || rateShown.isEmpty() || depth->text().isEmpty() || pressure->text().isEmpty()) {
+    if (!boxes.shown().empty() || rateShown.isEmpty() || depth->text().isEmpty() || pressure->text().isEmpty()) {
         std::fprintf(stderr, "sorvane_bench_clicks: a calculation did not show its result (%zu message boxes)\n",
-                     boxes.requests().size());
+                     boxes.shown().size());
         return 1;
     }
     std::printf("platform %s: %d clicks of each, click to result painted (microseconds)\n",

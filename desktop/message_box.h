@@ -11,9 +11,9 @@ namespace desktop {
 // One modal message box, owned by the window of the control that asked for
 // it, so that the keyboard goes back there once it is answered.
 struct Message {
-    QPointer<QWidget> owner;
-    QString text;
-    QString title; // empty: the program's name
+    QPointer<QWidget> owner = {};
+    QString text = {};
+    QString title = {}; // empty: the program's name
     bool yesNo = false;   // Yes and No, Yes the default; else OK alone
     bool warning = false; // the warning icon; else none
     // The user can select the text and copy it, for an address meant to be

@@ -8,6 +8,8 @@
 #include "models.h"
 #include "calculation_error.h"
 
+#include <QString>
+
 #include <bit>
 #include <cfenv>
 #include <cmath>

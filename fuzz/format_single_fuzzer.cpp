@@ -8,6 +8,8 @@
 #include "pattern_format.h"
 #include "calculation_error.h"
 
+#include <QString>
+
 #include <bit>
 #include <cstdio>
 #include <cstdlib>

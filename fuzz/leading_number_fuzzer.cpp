@@ -4,6 +4,8 @@
 #include "numeric_text.h"
 #include "calculation_error.h"
 
+#include <QString>
+
 #include <cmath>
 #include <cstdio>
 #include <memory>

@@ -1,7 +1,9 @@
 #include "layout_tab_widget.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
 
 namespace layout {
@@ -11,6 +13,13 @@ EqualWidthTabBar::EqualWidthTabBar(int width, int height, QWidget *parent)
 {
     setUsesScrollButtons(false);
     setElideMode(Qt::ElideNone);
+}
+
+void EqualWidthTabBar::initStyleOption(QStyleOptionTab *option, int tabIndex) const
+{
+    QTabBar::initStyleOption(option, tabIndex);
+    if (option->state & QStyle::State_HasFocus)
+        option->state |= QStyle::State_KeyboardFocusChange;
 }
 
 QSize EqualWidthTabBar::tabSizeHint(int index) const
@@ -50,6 +59,17 @@ void LayoutTabWidget::placeControls()
     for (int index = 0; index < count(); ++index)
         for (QWidget *control : widget(index)->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             control->move(control->pos() - origin);
+}
+
+void LayoutTabWidget::keyPressEvent(QKeyEvent *event)
+{
+    const bool pageKey = event->key() == Qt::Key_PageDown || event->key() == Qt::Key_PageUp;
+    if (pageKey && (event->modifiers() & Qt::ControlModifier) && count() > 1) {
+        const int step = event->key() == Qt::Key_PageDown ? 1 : count() - 1;
+        setCurrentIndex((currentIndex() + step) % count());
+        return;
+    }
+    QTabWidget::keyPressEvent(event);
 }
 
 void LayoutTabWidget::paintEvent(QPaintEvent *event)

@@ -14,6 +14,9 @@ public:
     EqualWidthTabBar(int width, int height, QWidget *parent = nullptr);
 
 protected:
+    // The focused header shows the style's focus frame from the start, not
+    // only once the keyboard has moved the focus.
+    void initStyleOption(QStyleOptionTab *option, int tabIndex) const override;
     QSize tabSizeHint(int index) const override;
     QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
 
@@ -39,6 +42,9 @@ public:
     void placeControls();
 
 protected:
+    // Ctrl+PgDown and Ctrl+PgUp step through the tabs from anywhere on them,
+    // as Ctrl+Tab and Ctrl+Shift+Tab do.
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 };
 

@@ -57,7 +57,7 @@ TEST(Bmp24, SizesAndRoundTrip)
 
 TEST(Picture1, IsA24BitBottomUpUncompressedBitmapWrittenByTheEncoder)
 {
-    QFile file(QStringLiteral(":/forms/about/picture1.bmp"));
+    QFile file(QStringLiteral(":/ui/picture1.bmp"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     ASSERT_EQ(bytes.size(), 257718);

@@ -1,6 +1,4 @@
-#include "frmabt.h"
-
-#include "instance_slot.h"
+#include "about_box.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -12,14 +10,13 @@ TEST(AboutBoxOnASmallScreen, MovesUpJustEnoughToLieWhollyOnTheScreen)
 {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     ASSERT_EQ(screen, QRect(0, 0, 1024, 560));
-    forms::frmabt &about = platform::instance<forms::frmabt>();
+    ui::AboutBox about;
     about.show();
-    QWidget *window = about.window();
+    QWidget *window = &about;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     const QRect frame = window->frameGeometry();
     EXPECT_TRUE(screen.contains(frame)) << frame.top() << ' ' << frame.bottom();
     EXPECT_EQ(frame.bottom(), screen.bottom());
     EXPECT_EQ(window->geometry().topLeft().x(), 156) << "it fits across: only up";
     EXPECT_EQ(window->size(), QSize(389, 478));
-    about.unload();
 }

@@ -1,6 +1,8 @@
 #include "breathing_rate.h"
 #include "calculation_error.h"
 
+#include <QString>
+
 #include <gtest/gtest.h>
 
 #include <cfenv>

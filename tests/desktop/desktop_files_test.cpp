@@ -1,7 +1,6 @@
 // The installed desktop files, read from the staging directory the
 // desktop_install_stage test installs into.
-#include "frmabt.h"
-#include "instance_slot.h"
+#include "about_box.h"
 #include "sorvane_identity.h"
 
 #include <QDir>
@@ -182,10 +181,8 @@ TEST(DesktopFiles, EntryAndMetainfoNameTheIdAndProgramThatAreInstalled)
 TEST(DesktopFiles, MetainfoReleaseIsTheVersionAndDateTheAboutBoxShows)
 {
     const Metainfo info = metainfo();
-    auto &about = platform::instance<forms::frmabt>();
-    about.show();
-    const QString shown = about.window()->findChild<QLabel *>(QStringLiteral("lblVersion"))->text();
-    about.unload();
+    const ui::AboutBox about;
+    const QString shown = about.findChild<QLabel *>(QStringLiteral("lblVersion"))->text();
     QString date = info.releaseDate;
     EXPECT_EQ(shown, QStringLiteral("Ver %1  (%2)").arg(info.releaseVersion, date.replace(u'-', u'/')));
 }

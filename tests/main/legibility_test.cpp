@@ -1,6 +1,8 @@
-#include "main1_fixture.h"
+#include "main_window_fixture.h"
 
 #include "window_fit.h"
+
+#include <QAction>
 
 #include <QHash>
 #include <QImage>
@@ -29,7 +31,7 @@ double drawnContrast(QLabel *label)
                             })->first);
     double most = 1;
     for (auto it = counts.keyBegin(); it != counts.keyEnd(); ++it)
-        most = std::max(most, platform::contrastRatio(background, QColor(*it)));
+        most = std::max(most, layout::contrastRatio(background, QColor(*it)));
     return most;
 }
 
@@ -39,32 +41,31 @@ QPalette darkPalette(int grey)
     return QPalette(QColor(grey, grey, grey), QColor(grey, grey, grey));
 }
 
-class Legibility : public Main1Test {
+class Legibility : public MainWindowTest {
 protected:
     void TearDown() override
     {
         QApplication::setPalette(light_);
-        Main1Test::TearDown();
+        MainWindowTest::TearDown();
     }
 
-    // Every label showing text in both windows, on each tab of main1.
-    static void expectEveryLabelLegible(const std::string &where)
+    // Every label showing text in both windows, on each tab of the main window.
+    void expectEveryLabelLegible(const std::string &where)
     {
         int checked = 0;
         auto check = [&](QLabel *label) {
             if (!label->isVisible() || label->text().isEmpty())
                 return;
-            EXPECT_GE(drawnContrast(label), platform::kLegibleContrast)
+            EXPECT_GE(drawnContrast(label), layout::kLegibleContrast)
                 << where << ": " << label->objectName().toStdString();
             ++checked;
         };
-        QWidget *main = platform::instance<forms::main1>().window();
         for (int tab : {0, 1}) {
-            main->findChild<platform::TabControl *>(QStringLiteral("SSTab1"))->setTab(tab);
-            for (QLabel *label : main->findChildren<QLabel *>())
+            tabs->setCurrentIndex(tab);
+            for (QLabel *label : window->findChildren<QLabel *>())
                 check(label);
         }
-        for (QLabel *label : platform::instance<forms::frmabt>().window()->findChildren<QLabel *>())
+        for (QLabel *label : aboutBox()->findChildren<QLabel *>())
             check(label);
         EXPECT_EQ(checked, 8 + 5 + 6) << where;
     }
@@ -87,18 +88,17 @@ TEST_F(Legibility, EveryLabelOfBothWindowsStandsOutOnLightAndDarkPalettes)
     for (const auto &row : rows) {
         for (bool whileOpen : {false, true}) {
             const std::string where = std::string(row.what) + (whileOpen ? ", changed while open" : ", set first");
-            unloadAll();
+            closeAll();
             QApplication::setPalette(whileOpen ? light_ : row.palette);
-            platform::instance<forms::main1>().show();
-            platform::instance<forms::frmabt>().show();
+            open();
+            window->showAboutBox();
             QApplication::setPalette(row.palette);
             QCoreApplication::processEvents(); // as the program's event loop does
 
             expectEveryLabelLegible(where);
-            QWidget *main = platform::instance<forms::main1>().window();
-            QWidget *about = platform::instance<forms::frmabt>().window();
-            for (QWidget *red : {main->findChild<QWidget *>(QStringLiteral("Label9")),
-                                 main->findChild<QWidget *>(QStringLiteral("Label12")),
+            QWidget *about = aboutBox();
+            for (QWidget *red : {window->findChild<QWidget *>(QStringLiteral("Label9")),
+                                 window->findChild<QWidget *>(QStringLiteral("Label12")),
                                  about->findChild<QWidget *>(QStringLiteral("Label1"))})
                 EXPECT_EQ(red->palette().color(red->foregroundRole()) == QColor(255, 0, 0), row.keepsRed)
                     << where << ": " << red->objectName().toStdString();

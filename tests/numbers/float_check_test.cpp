@@ -1,6 +1,8 @@
 #include "float_check.h"
 #include "calculation_error.h"
 
+#include <QString>
+
 #include <gtest/gtest.h>
 
 #include <cfenv>

@@ -1,6 +1,8 @@
 #include "numeric_text.h"
 #include "calculation_error.h"
 
+#include <QString>
+
 #include <gtest/gtest.h>
 
 #include <chrono>

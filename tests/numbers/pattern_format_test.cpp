@@ -1,6 +1,8 @@
 #include "pattern_format.h"
 #include "calculation_error.h"
 
+#include <QString>
+
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,5 +1,3 @@
-#include "qt_message_boxes.h"
-
 #include <QApplication>
 #include <QDir>
 
@@ -16,7 +14,6 @@ int main(int argc, char **argv)
         qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
     }
     QApplication app(argc, argv);
-    platform::useQtMessageBoxes();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

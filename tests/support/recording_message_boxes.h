@@ -1,24 +1,43 @@
 #pragma once
 
-#include "message_boxes.h"
+#include "message_box.h"
+
+#include <QString>
 
 #include <deque>
 #include <vector>
 
 namespace support {
 
-// Shows nothing: records each request and answers from a script (Yes/No
-// questions take the next scripted answer, No when the script is used up; an
-// OK box is answered OK). For running handlers without a screen.
-class RecordingMessageBoxes final : public platform::MessageBoxes {
+// While it lives, shows no message box: records each message with the name
+// of the window that owns it, and answers from a script (a question takes the
+// next scripted answer, No when the script is used up; an OK box is answered
+// OK).
+class RecordingMessageBoxes {
 public:
-    explicit RecordingMessageBoxes(std::deque<platform::MessageAnswer> answers = {}) : answers_(std::move(answers)) {}
-    platform::MessageAnswer show(const platform::MessageRequest &request) override;
-    const std::vector<platform::MessageRequest> &requests() const { return requests_; }
+    struct Shown {
+        desktop::Message message;
+        QString owner; // the owning window's objectName, empty for none
+    };
+
+    explicit RecordingMessageBoxes(std::deque<bool> answers = {});
+    ~RecordingMessageBoxes();
+    RecordingMessageBoxes(const RecordingMessageBoxes &) = delete;
+    RecordingMessageBoxes &operator=(const RecordingMessageBoxes &) = delete;
+
+    const std::vector<Shown> &shown() const { return shown_; }
+    // Forgets what was shown; `answers` is the script from now on.
+    void clear(std::deque<bool> answers = {})
+    {
+        shown_.clear();
+        answers_ = std::move(answers);
+    }
+    // The texts shown, in order.
+    std::vector<QString> texts() const;
 
 private:
-    std::deque<platform::MessageAnswer> answers_;
-    std::vector<platform::MessageRequest> requests_;
+    std::deque<bool> answers_;
+    std::vector<Shown> shown_;
 };
 
 } // namespace support

@@ -1,21 +1,21 @@
 #pragma once
 
-#include "frmabt.h"
-#include "instance_slot.h"
-#include "main1.h"
-#include "message_boxes.h"
+#include "main_window.h"
 #include "recording_message_boxes.h"
-#include "tab_control.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 // What a control shows: a label's or button's caption, a box's text.
 inline QString textOf(QWidget *widget)
@@ -31,47 +31,58 @@ inline QString textOf(QWidget *widget)
     return QStringLiteral("?");
 }
 
-// main1 shown and active, as the user first sees it, with message boxes
-// recorded instead of shown. Each test gets the window afresh: both forms are
-// unloaded before and after, through their slots as the program does.
-class Main1Test : public ::testing::Test {
+// A main window shown and active, as the user first sees it, with message
+// boxes recorded instead of shown. Each test gets a window of its own.
+class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { open(); }
+    void TearDown() override { closeAll(); }
+
+    void open()
     {
-        unloadAll();
-        platform::instance<forms::main1>().show();
-        window = platform::instance<forms::main1>().window();
-        ASSERT_NE(window, nullptr);
+        main = std::make_unique<ui::MainWindow>();
+        window = main.get();
+        window->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-        tabs = named<platform::TabControl>("SSTab1");
+        tabs = named<QTabWidget>("SSTab1");
     }
 
-    void TearDown() override { unloadAll(); }
-
-    static void unloadAll()
+    void closeAll()
     {
-        platform::instance<platform::Global>().unload(platform::instance<forms::frmabt>());
-        platform::instance<platform::Global>().unload(platform::instance<forms::main1>());
+        main.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     template <class T = QWidget>
     T *named(const char *name) const
     {
-        auto *widget = qobject_cast<T *>(platform::instance<forms::main1>().control(QString::fromLatin1(name)));
+        auto *widget = window->findChild<T *>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
 
+    // The About box while it is open, else null.
+    static QWidget *aboutBox()
+    {
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (widget->objectName() == u"frmabt" && widget->isVisible())
+                return widget;
+        return nullptr;
+    }
+
+    // A tab header, in the tab widget's coordinates.
+    QRect headerRect(int tab) const { return tabs->tabBar()->tabRect(tab).translated(tabs->tabBar()->pos()); }
+    void clickHeader(int tab) { QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(tab).center()); }
+
     // The control with the focus, by name: an editable combo box's inner text
-    // field counts as the combo box.
+    // field counts as the combo box, the tab bar as its tab widget.
     static QString focusedControl()
     {
         QWidget *focus = QApplication::focusWidget();
         if (!focus)
             return QStringLiteral("(none)");
-        if (auto *combo = qobject_cast<QComboBox *>(focus->parentWidget()))
-            return combo->objectName();
+        if (qobject_cast<QComboBox *>(focus->parentWidget()) || qobject_cast<QTabBar *>(focus))
+            return focus->parentWidget()->objectName();
         return focus->objectName();
     }
 
@@ -99,7 +110,7 @@ protected:
     }
 
     support::RecordingMessageBoxes boxes;
-    platform::ServiceSlot<platform::MessageBoxes>::Override useBoxes{boxes};
-    QWidget *window = nullptr;
-    platform::TabControl *tabs = nullptr;
+    std::unique_ptr<ui::MainWindow> main;
+    ui::MainWindow *window = nullptr;
+    QTabWidget *tabs = nullptr;
 };

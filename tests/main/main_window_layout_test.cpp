@@ -1,4 +1,4 @@
-#include "main1_fixture.h"
+#include "main_window_fixture.h"
 
 #include "sorvane_identity.h"
 #include "window_builder.h"
@@ -80,23 +80,23 @@ bool isKind(QWidget *widget, Kind kind)
 
 } // namespace
 
-TEST_F(Main1Test, EveryControlStandsOnItsTabWithItsKindCaptionAndPlace)
+TEST_F(MainWindowTest, EveryControlStandsOnItsTabWithItsKindCaptionAndPlace)
 {
     for (int tab : {0, 1}) {
-        tabs->setTab(tab);
+        tabs->setCurrentIndex(tab);
         for (const Expected &row : kControls) {
             QWidget *control = named(row.name);
             ASSERT_NE(control, nullptr);
             EXPECT_TRUE(isKind(control, row.kind)) << row.name;
             EXPECT_EQ(textOf(control), QString::fromUtf16(row.caption)) << row.name;
             const QRect where(control->mapTo(tabs, QPoint(0, 0)), control->size());
-            EXPECT_EQ(where, platform::twipRect(row.left, row.top, row.width, row.height)) << row.name;
+            EXPECT_EQ(where, layout::twipRect(row.left, row.top, row.width, row.height)) << row.name;
             EXPECT_EQ(control->isVisible(), row.tab == tab) << row.name << " on tab " << tab;
         }
     }
 }
 
-TEST_F(Main1Test, WindowTabControlAndMenuAreAsLaidOut)
+TEST_F(MainWindowTest, WindowTabControlAndMenuAreAsLaidOut)
 {
     auto *main = qobject_cast<QMainWindow *>(window);
     ASSERT_NE(main, nullptr);
@@ -106,12 +106,12 @@ TEST_F(Main1Test, WindowTabControlAndMenuAreAsLaidOut)
     EXPECT_EQ(main->centralWidget()->size(), QSize(403, 235));
     EXPECT_EQ(tabs->geometry(), QRect(0, 0, 401, 233));
     EXPECT_EQ(tabs->count(), 2);
-    EXPECT_EQ(tabs->caption(0), QStringLiteral("通常エアー"));
-    EXPECT_EQ(tabs->caption(1), QStringLiteral("ナイトロックス空気換算深度"));
+    EXPECT_EQ(tabs->tabText(0), QStringLiteral("通常エアー"));
+    EXPECT_EQ(tabs->tabText(1), QStringLiteral("ナイトロックス空気換算深度"));
     // Both headers in one row along the top edge.
-    EXPECT_EQ(tabs->headerRect(0).top(), 0);
-    EXPECT_EQ(tabs->headerRect(1).top(), 0);
-    EXPECT_EQ(tabs->headerRect(0).height(), 20);
+    EXPECT_EQ(headerRect(0).top(), 0);
+    EXPECT_EQ(headerRect(1).top(), 0);
+    EXPECT_EQ(headerRect(0).height(), 20);
 
     // The menu bar shows "ファイル" alone; its menu holds the two commands.
     const QList<QAction *> bar = main->menuBar()->actions();
@@ -133,7 +133,7 @@ TEST_F(Main1Test, WindowTabControlAndMenuAreAsLaidOut)
     }
 }
 
-TEST_F(Main1Test, FontsAreTheNamedFacesOrTheWindowsOwn)
+TEST_F(MainWindowTest, FontsAreTheNamedFacesOrTheWindowsOwn)
 {
     struct Row {
         const char *name;
@@ -143,11 +143,11 @@ TEST_F(Main1Test, FontsAreTheNamedFacesOrTheWindowsOwn)
     };
     const QFont windowFont = window->font();
     const Row rows[] = {
-        {"Label9", platform::kMincho, 12, true},      {"Label12", platform::kPGothic, 9.75, true},
-        {"Label7", platform::kPGothic, 12, false},    {"Label14", platform::kPGothic, 14.25, true},
-        {"Label16", platform::kPGothic, 14.25, true}, {"Text1", platform::kPGothic, 12, false},
-        {"Text5", platform::kPGothic, 12, false},     {"Combo1", platform::kPGothic, 12, true},
-        {"Combo2", platform::kPGothic, 12, true},
+        {"Label9", layout::kMincho, 12, true},      {"Label12", layout::kPGothic, 9.75, true},
+        {"Label7", layout::kPGothic, 12, false},    {"Label14", layout::kPGothic, 14.25, true},
+        {"Label16", layout::kPGothic, 14.25, true}, {"Text1", layout::kPGothic, 12, false},
+        {"Text5", layout::kPGothic, 12, false},     {"Combo1", layout::kPGothic, 12, true},
+        {"Combo2", layout::kPGothic, 12, true},
     };
     for (const Row &row : rows) {
         const QFont font = named(row.name)->font();
@@ -161,7 +161,7 @@ TEST_F(Main1Test, FontsAreTheNamedFacesOrTheWindowsOwn)
     EXPECT_EQ(tabs->font(), windowFont);
 }
 
-TEST_F(Main1Test, ControlsHaveTheLookOfTheirKind)
+TEST_F(MainWindowTest, ControlsHaveTheLookOfTheirKind)
 {
     for (const char *name : {"Label9", "Label12"})
         EXPECT_EQ(named(name)->palette().color(named(name)->foregroundRole()), QColor(255, 0, 0)) << name;
@@ -209,7 +209,7 @@ TEST_F(Main1Test, ControlsHaveTheLookOfTheirKind)
     }
 }
 
-TEST_F(Main1Test, ComboBoxesKeepTheirListsInOrderAndTakeAnyText)
+TEST_F(MainWindowTest, ComboBoxesKeepTheirListsInOrderAndTakeAnyText)
 {
     struct Row {
         const char *name;
@@ -220,7 +220,7 @@ TEST_F(Main1Test, ComboBoxesKeepTheirListsInOrderAndTakeAnyText)
         {"Combo1", {"21", "30", "31", "32", "33", "34", "35", "36", "37"}, "32"},
         {"Combo2", {"9", "12", "15", "18", "21", "24", "27", "30", "33", "36", "39"}, "30"},
     };
-    tabs->setTab(1);
+    tabs->setCurrentIndex(1);
     for (const Row &row : rows) {
         auto *combo = named<QComboBox>(row.name);
         QStringList items;
@@ -246,7 +246,7 @@ TEST_F(Main1Test, ComboBoxesKeepTheirListsInOrderAndTakeAnyText)
     }
 }
 
-TEST_F(Main1Test, TheTabKeyVisitsOnlyTheSelectedTabsControlsInTabIndexOrder)
+TEST_F(MainWindowTest, TheTabKeyVisitsOnlyTheSelectedTabsControlsInTabIndexOrder)
 {
     struct Row {
         int tab;
@@ -257,7 +257,7 @@ TEST_F(Main1Test, TheTabKeyVisitsOnlyTheSelectedTabsControlsInTabIndexOrder)
         {1, {"SSTab1", "Combo1", "Combo2", "Command4", "Command5", "Command7", "SSTab1"}},
     };
     for (const Row &row : rows) {
-        tabs->setTab(row.tab);
+        tabs->setCurrentIndex(row.tab);
         tabs->setFocus();
         QStringList visited{focusedControl()};
         for (qsizetype k = 1; k < row.order.size(); ++k) {
@@ -267,7 +267,7 @@ TEST_F(Main1Test, TheTabKeyVisitsOnlyTheSelectedTabsControlsInTabIndexOrder)
         EXPECT_EQ(visited, row.order) << "tab " << row.tab;
     }
     // From Text1 the Tab key goes to the tab control and then to the exit button.
-    tabs->setTab(0);
+    tabs->setCurrentIndex(0);
     named("Text1")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(focusedControl(), QStringLiteral("SSTab1"));
@@ -275,14 +275,14 @@ TEST_F(Main1Test, TheTabKeyVisitsOnlyTheSelectedTabsControlsInTabIndexOrder)
     EXPECT_EQ(focusedControl(), QStringLiteral("Command3"));
 }
 
-TEST_F(Main1Test, ResizingOrMaximisingMovesNothing)
+TEST_F(MainWindowTest, ResizingOrMaximisingMovesNothing)
 {
-    // Every control of the layout, found by name as the handlers find them.
+    // Every control of the layout.
     QHash<QString, QRect> before{{tabs->objectName(), tabs->geometry()}};
     const std::pair<QString, int> kinds[] = {{"Label", 16}, {"Text", 5}, {"Command", 7}, {"Combo", 2}, {"Line", 3}};
     for (const auto &[kind, last] : kinds) {
         for (int k = 1; k <= last; ++k) {
-            if (QWidget *control = platform::instance<forms::main1>().control(kind + QString::number(k)))
+            if (auto *control = window->findChild<QWidget *>(kind + QString::number(k)))
                 before.insert(control->objectName(), control->geometry());
         }
     }
@@ -294,4 +294,12 @@ TEST_F(Main1Test, ResizingOrMaximisingMovesNothing)
     QTest::qWait(20);
     for (auto it = before.cbegin(); it != before.cend(); ++it)
         EXPECT_EQ(named(qPrintable(it.key()))->geometry(), it.value()) << qPrintable(it.key());
+}
+
+TEST_F(MainWindowTest, TheFocusedHeaderShowsTheStylesFocusFrameFromTheStart)
+{
+    ASSERT_EQ(focusedControl(), QStringLiteral("SSTab1"));
+    const QImage focused = tabs->tabBar()->grab().toImage();
+    named("Text1")->setFocus();
+    EXPECT_NE(tabs->tabBar()->grab().toImage(), focused);
 }

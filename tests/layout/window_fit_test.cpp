@@ -17,7 +17,7 @@ TEST(WindowFit, ContrastIsTheGuidelinesRatioOfRelativeLuminances)
         {QColor(128, 128, 128), QColor(128, 128, 128), 1.0},
     };
     for (const auto &row : rows)
-        EXPECT_NEAR(platform::contrastRatio(row.a, row.b), row.ratio, 0.005) << row.a.name().toStdString();
+        EXPECT_NEAR(layout::contrastRatio(row.a, row.b), row.ratio, 0.005) << row.a.name().toStdString();
 }
 
 TEST(WindowFit, AWindowMovesJustEnoughToLieInsideTheScreen)
@@ -37,7 +37,7 @@ TEST(WindowFit, AWindowMovesJustEnoughToLieInsideTheScreen)
         {"larger than the screen", {156, 129, 389, 478}, {0, 0, 320, 240}, {0, 0}},
     };
     for (const auto &row : rows) {
-        const QRect placed = platform::keepInside(row.wanted, row.available);
+        const QRect placed = layout::keepInside(row.wanted, row.available);
         EXPECT_EQ(placed, QRect(row.placed, row.wanted.size())) << row.what;
     }
 }

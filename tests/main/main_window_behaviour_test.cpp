@@ -1,15 +1,16 @@
-#include "main1_fixture.h"
+#include "main_window_fixture.h"
 #include "recording_message_boxes.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
-#include <qpa/qwindowsysteminterface.h>
+#include <QWheelEvent>
 
-class Main1Behaviour : public Main1Test {
+class MainWindowBehaviour : public MainWindowTest {
 protected:
     void type(const char *box, const QString &text)
     {
@@ -29,14 +30,12 @@ protected:
         }
     }
 
-    void clickHeader(int tab) { QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->headerRect(tab).center()); }
-
     QString text(const char *name) { return textOf(named(name)); }
 };
 
-TEST_F(Main1Behaviour, OpensOnTheFirstTabWithTheFocusOnTheTabControl)
+TEST_F(MainWindowBehaviour, OpensOnTheFirstTabWithTheFocusOnTheTabControl)
 {
-    EXPECT_EQ(tabs->tab(), 0);
+    EXPECT_EQ(tabs->currentIndex(), 0);
     EXPECT_EQ(focusedControl(), QStringLiteral("SSTab1"));
     for (const char *box : {"Text1", "Text2", "Text3", "Text4", "Text5", "Label7", "Label14", "Label16"})
         EXPECT_EQ(text(box), QString()) << box;
@@ -44,7 +43,7 @@ TEST_F(Main1Behaviour, OpensOnTheFirstTabWithTheFocusOnTheTabControl)
     EXPECT_EQ(text("Combo2"), QStringLiteral("30"));
 }
 
-TEST_F(Main1Behaviour, EnterLeadsThroughTheBoxesToTheCalculateButtonAndTypesNothing)
+TEST_F(MainWindowBehaviour, EnterLeadsThroughTheBoxesToTheCalculateButtonAndTypesNothing)
 {
     struct Row {
         const char *from;
@@ -65,13 +64,13 @@ TEST_F(Main1Behaviour, EnterLeadsThroughTheBoxesToTheCalculateButtonAndTypesNoth
         EXPECT_EQ(focusedControl(), QString::fromLatin1(row.to)) << row.from;
     }
     // No box was tested, nothing was calculated, no key reached a box.
-    EXPECT_TRUE(boxes.requests().empty());
+    EXPECT_TRUE(boxes.shown().empty());
     EXPECT_EQ(text("Label7"), QString());
     EXPECT_EQ(text("Text2"), QStringLiteral("abc"));
     EXPECT_EQ(text("Text1"), QStringLiteral("200"));
 }
 
-TEST_F(Main1Behaviour, OtherKeysAreTypedIntoTheBoxes)
+TEST_F(MainWindowBehaviour, OtherKeysAreTypedIntoTheBoxes)
 {
     type("Text3", QStringLiteral("12.5x"));
     QTest::keyClick(named("Text3"), Qt::Key_Backspace);
@@ -79,7 +78,7 @@ TEST_F(Main1Behaviour, OtherKeysAreTypedIntoTheBoxes)
     EXPECT_EQ(text("Text3"), QStringLiteral("12.5 L"));
 }
 
-TEST_F(Main1Behaviour, BreathingRateRunsOnTheWindowsControls)
+TEST_F(MainWindowBehaviour, BreathingRateRunsOnTheWindowsControls)
 {
     struct Row {
         QStringList inputs;
@@ -99,22 +98,22 @@ TEST_F(Main1Behaviour, BreathingRateRunsOnTheWindowsControls)
     };
     for (const Row &row : rows) {
         tabs->setFocus();
-        boxes = support::RecordingMessageBoxes();
+        boxes.clear();
         fillBreathing(row.inputs);
         QTest::mouseClick(named("Command1"), Qt::LeftButton);
         EXPECT_EQ(text("Label7"), row.label7) << row.inputs.join(u'/').toStdString();
         EXPECT_EQ(focusedControl(), row.focus) << row.inputs.join(u'/').toStdString();
         if (row.message.isEmpty()) {
-            EXPECT_TRUE(boxes.requests().empty());
+            EXPECT_TRUE(boxes.shown().empty());
         } else {
-            ASSERT_EQ(boxes.requests().size(), 1u);
-            EXPECT_EQ(boxes.requests()[0].prompt, row.message);
-            EXPECT_EQ(boxes.requests()[0].buttons, platform::MessageButtons::Ok);
+            ASSERT_EQ(boxes.shown().size(), 1u);
+            EXPECT_EQ(boxes.shown()[0].message.text, row.message);
+            EXPECT_EQ(boxes.shown()[0].message.yesNo, false);
         }
     }
 }
 
-TEST_F(Main1Behaviour, TheKeyboardAloneCarriesACalculationRoundTheChain)
+TEST_F(MainWindowBehaviour, TheKeyboardAloneCarriesACalculationRoundTheChain)
 {
     named("Text1")->setFocus();
     for (const char *value : {"200", "50", "10", "20", "30"}) {
@@ -134,7 +133,7 @@ TEST_F(Main1Behaviour, TheKeyboardAloneCarriesACalculationRoundTheChain)
     EXPECT_EQ(text("Label7"), QStringLiteral("16.7"));
 }
 
-TEST_F(Main1Behaviour, EnrichedAirRunsOnTheWindowsControlsAndKeepsTheFocus)
+TEST_F(MainWindowBehaviour, EnrichedAirRunsOnTheWindowsControlsAndKeepsTheFocus)
 {
     struct Row {
         QString oxygen, depth, label14, label16;
@@ -153,7 +152,7 @@ TEST_F(Main1Behaviour, EnrichedAirRunsOnTheWindowsControlsAndKeepsTheFocus)
     };
     clickHeader(1);
     for (const Row &row : rows) {
-        boxes = support::RecordingMessageBoxes();
+        boxes.clear();
         named<QComboBox>("Combo1")->setEditText(row.oxygen);
         named<QComboBox>("Combo2")->setEditText(row.depth);
         named("Combo2")->setFocus();
@@ -161,16 +160,16 @@ TEST_F(Main1Behaviour, EnrichedAirRunsOnTheWindowsControlsAndKeepsTheFocus)
         EXPECT_EQ(text("Label14"), row.label14) << qPrintable(row.depth);
         EXPECT_EQ(text("Label16"), row.label16) << qPrintable(row.depth);
         if (row.message) {
-            ASSERT_EQ(boxes.requests().size(), 1u);
-            EXPECT_EQ(boxes.requests()[0].prompt, QStringLiteral("半角数字を入れて下さい"));
+            ASSERT_EQ(boxes.shown().size(), 1u);
+            EXPECT_EQ(boxes.shown()[0].message.text, QStringLiteral("半角数字を入れて下さい"));
         } else {
-            EXPECT_TRUE(boxes.requests().empty());
+            EXPECT_TRUE(boxes.shown().empty());
         }
         EXPECT_EQ(focusedControl(), QStringLiteral("Command4"));
     }
 }
 
-TEST_F(Main1Behaviour, ClearEmptiesTheFirstTabAndLeavesTheSecondAlone)
+TEST_F(MainWindowBehaviour, ClearEmptiesTheFirstTabAndLeavesTheSecondAlone)
 {
     clickHeader(1);
     named<QComboBox>("Combo2")->setEditText(QStringLiteral("28"));
@@ -194,33 +193,39 @@ TEST_F(Main1Behaviour, ClearEmptiesTheFirstTabAndLeavesTheSecondAlone)
     EXPECT_EQ(text("Label16"), label16);
     EXPECT_EQ(text("Combo1"), QStringLiteral("32"));
     EXPECT_EQ(text("Combo2"), QStringLiteral("28"));
-    EXPECT_TRUE(boxes.requests().empty());
+    EXPECT_TRUE(boxes.shown().empty());
 }
 
-TEST_F(Main1Behaviour, SwitchingTabsKeepsWhatEachTabShows)
+TEST_F(MainWindowBehaviour, SwitchingTabsKeepsWhatEachTabShows)
 {
     type("Text1", QStringLiteral("180"));
     type("Text4", QStringLiteral("深い"));
+    // The focus does not stay on a control that went out of sight: it goes
+    // to the first control of the tab that shows.
     clickHeader(1);
-    EXPECT_EQ(tabs->tab(), 1);
-    EXPECT_EQ(focusedControl(), QStringLiteral("SSTab1"));
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    EXPECT_EQ(focusedControl(), QStringLiteral("Combo1"));
     named<QComboBox>("Combo1")->setEditText(QStringLiteral("40"));
-    // From the keyboard too: Left on the focused tab control, then Ctrl+Tab.
+    // From the keyboard too: Left on the focused headers, then Ctrl+Tab.
     tabs->setFocus();
-    QTest::keyClick(tabs, Qt::Key_Left);
-    EXPECT_EQ(tabs->tab(), 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    EXPECT_EQ(tabs->currentIndex(), 0);
     EXPECT_EQ(text("Text1"), QStringLiteral("180"));
     EXPECT_EQ(text("Text4"), QStringLiteral("深い"));
     named("Text1")->setFocus();
     QTest::keyClick(named("Text1"), Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(tabs->tab(), 1);
+    EXPECT_EQ(tabs->currentIndex(), 1);
     EXPECT_EQ(text("Combo1"), QStringLiteral("40"));
     EXPECT_EQ(text("Text1"), QStringLiteral("180"));
-    // The focus does not stay on a control that went out of sight.
-    EXPECT_EQ(focusedControl(), QStringLiteral("SSTab1"));
+    EXPECT_EQ(focusedControl(), QStringLiteral("Combo1"));
+    // And Ctrl+PgUp / Ctrl+PgDown, from a button as from a box.
+    QTest::keyClick(named("Command4"), Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    QTest::keyClick(named("Text1"), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), 1);
 }
 
-TEST_F(Main1Behaviour, TheWheelStepsOnlyTheFocusedComboBox)
+TEST_F(MainWindowBehaviour, TheWheelStepsOnlyTheFocusedComboBox)
 {
     const struct {
         const char *under; // the combo box under the pointer
@@ -238,24 +243,27 @@ TEST_F(Main1Behaviour, TheWheelStepsOnlyTheFocusedComboBox)
         auto *combo = named<QComboBox>(row.under);
         combo->setCurrentIndex(combo->findText(QString::fromUtf16(row.before)));
         named(row.focus)->setFocus();
-        // One step down, as the window system delivers it, over the text.
-        const QPoint at = combo->mapTo(window, combo->rect().center());
-        QWindowSystemInterface::handleWheelEvent(window->windowHandle(), at, window->mapToGlobal(at), {}, {0, -120});
-        QWindowSystemInterface::flushWindowSystemEvents();
+        // One step down over the box. The wheel gives no combo box the focus:
+        // none takes the focus from the wheel.
+        const QPointF at = combo->rect().center();
+        QWheelEvent wheel(at, combo->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                          false);
+        QCoreApplication::sendEvent(combo, &wheel);
+        EXPECT_EQ(combo->focusPolicy(), Qt::StrongFocus) << row.under;
         EXPECT_EQ(text(row.under), QString::fromUtf16(row.after)) << row.under << " with the focus on " << row.focus;
         EXPECT_EQ(focusedControl(), QString::fromLatin1(row.focus)) << row.under << " with the focus on " << row.focus;
     }
 }
 
-TEST_F(Main1Behaviour, HelpTwiceLeavesOneAboutBoxBesideAUsableMainWindow)
+TEST_F(MainWindowBehaviour, HelpTwiceLeavesOneAboutBoxBesideAUsableMainWindow)
 {
     auto *help = window->findChild<QAction *>(QStringLiteral("hhelp"));
     ASSERT_NE(help, nullptr);
     help->trigger();
-    QWidget *about = platform::instance<forms::frmabt>().window();
+    QWidget *about = aboutBox();
     ASSERT_NE(about, nullptr);
     help->trigger();
-    EXPECT_EQ(platform::instance<forms::frmabt>().window(), about);
+    EXPECT_EQ(aboutBox(), about);
     EXPECT_EQ(visibleWindows().count(QStringLiteral("frmabt")), 1);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
@@ -266,11 +274,11 @@ TEST_F(Main1Behaviour, HelpTwiceLeavesOneAboutBoxBesideAUsableMainWindow)
     EXPECT_EQ(text("Text1"), QStringLiteral("7"));
 }
 
-TEST_F(Main1Behaviour, HelpRestoresRaisesAndActivatesAMinimisedAboutBox)
+TEST_F(MainWindowBehaviour, HelpRestoresRaisesAndActivatesAMinimisedAboutBox)
 {
     auto *help = window->findChild<QAction *>(QStringLiteral("hhelp"));
     help->trigger();
-    QWidget *about = platform::instance<forms::frmabt>().window();
+    QWidget *about = aboutBox();
     ASSERT_TRUE(QTest::qWaitForWindowActive(about));
     about->showMinimized();
     window->activateWindow();
@@ -278,34 +286,35 @@ TEST_F(Main1Behaviour, HelpRestoresRaisesAndActivatesAMinimisedAboutBox)
     ASSERT_TRUE(about->isMinimized());
 
     help->trigger();
-    EXPECT_EQ(platform::instance<forms::frmabt>().window(), about);
+    EXPECT_EQ(aboutBox(), about);
     EXPECT_FALSE(about->isMinimized());
     EXPECT_TRUE(about->isVisible());
     EXPECT_TRUE(QTest::qWaitForWindowActive(about));
 }
 
-TEST_F(Main1Behaviour, ClosingTheMainWindowTakesTheAboutBoxWithIt)
+TEST_F(MainWindowBehaviour, ClosingTheMainWindowTakesTheAboutBoxWithIt)
 {
     for (bool aboutOpen : {true, false}) {
         if (aboutOpen)
             window->findChild<QAction *>(QStringLiteral("hhelp"))->trigger();
-        EXPECT_EQ(platform::instance<forms::frmabt>().isLoaded(), aboutOpen);
+        const QPointer<QWidget> about = aboutBox();
+        EXPECT_EQ(about != nullptr, aboutOpen);
         EXPECT_TRUE(window->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_FALSE(platform::instance<forms::main1>().isLoaded());
-        EXPECT_FALSE(platform::instance<forms::frmabt>().isLoaded());
         EXPECT_EQ(visibleWindows(), QStringList());
-        SetUp();
+        EXPECT_EQ(about, nullptr); // gone, not just hidden
+        open();
     }
 }
 
-TEST_F(Main1Behaviour, TheExitButtonAndMenuItemEndTheProgramAtOnce)
+TEST_F(MainWindowBehaviour, EveryWayOutEndsTheProgramAtOnce)
 {
     struct Row {
         const char *what;
         std::function<void(QWidget *)> choose;
     };
     const Row rows[] = {
+        {"close", [](QWidget *w) { w->close(); }},
         {"Command3", [](QWidget *w) { QTest::mouseClick(w->findChild<QPushButton *>("Command3"), Qt::LeftButton); }},
         {"eend", [](QWidget *w) { w->findChild<QAction *>(QStringLiteral("eend"))->trigger(); }},
     };
@@ -319,10 +328,7 @@ TEST_F(Main1Behaviour, TheExitButtonAndMenuItemEndTheProgramAtOnce)
         watchdog.start(5000);
         EXPECT_EQ(QApplication::exec(), 0) << row.what;
         EXPECT_EQ(visibleWindows(), QStringList()) << row.what;
-        EXPECT_TRUE(boxes.requests().empty()) << row.what;
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_FALSE(platform::instance<forms::main1>().isLoaded()) << row.what;
-        EXPECT_FALSE(platform::instance<forms::frmabt>().isLoaded()) << row.what;
-        SetUp();
+        EXPECT_TRUE(boxes.shown().empty()) << row.what;
+        open();
     }
 }

@@ -1,11 +1,8 @@
-#include "frmabt.h"
+#include "about_box.h"
 #include "page_addresses.h"
 
-#include "automation.h"
-#include "instance_slot.h"
-#include "message_boxes.h"
-#include "recording_automation.h"
 #include "recording_message_boxes.h"
+#include "recording_page_opener.h"
 #include "sorvane_identity.h"
 
 #include <QAccessible>
@@ -21,23 +18,31 @@
 
 namespace {
 
-using platform::MessageAnswer;
+// The box of the test, while it is open.
+QPointer<ui::AboutBox> box;
 
-forms::frmabt &about()
+ui::AboutBox &about()
 {
-    return platform::instance<forms::frmabt>();
+    if (!box) {
+        box = new ui::AboutBox;
+        box->show();
+    }
+    return *box;
 }
 
 template <class T = QWidget>
 T *control(const char *name)
 {
-    QWidget *window = about().window();
-    if (!window)
-        return nullptr;
-    return window->findChild<T *>(QLatin1String(name));
+    return box ? box->findChild<T *>(QLatin1String(name)) : nullptr;
 }
 
-// Windows unloaded inside a handler go once the event is over.
+// The contact text as written, its lines joined by CR LF.
+QString contactText()
+{
+    return control<QPlainTextEdit>("Text1")->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+}
+
+// Windows closed inside a handler go once the event is over.
 void finishEvents()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -58,18 +63,16 @@ const QString kVersionLine = QStringLiteral("Ver ") + identity::kRelease.toStrin
 
 class AboutBoxTest : public ::testing::Test {
 protected:
-    explicit AboutBoxTest(std::deque<MessageAnswer> answers = {}) : boxes_(std::move(answers)) {}
-    void SetUp() override { about().show(); }
+    explicit AboutBoxTest(std::deque<bool> answers = {}) : boxes_(std::move(answers)) {}
+    void SetUp() override { about(); }
     void TearDown() override
     {
-        about().unload();
+        delete box.data();
         finishEvents();
     }
 
     support::RecordingMessageBoxes boxes_;
-    support::RecordingDesktop desktop_;
-    platform::ServiceSlot<platform::MessageBoxes>::Override useBoxes_{boxes_};
-    platform::ServiceSlot<platform::Desktop>::Override useDesktop_{desktop_};
+    support::RecordingPageOpener pages_;
 };
 
 TEST_F(AboutBoxTest, LoadWritesTheFiveTexts)
@@ -78,7 +81,7 @@ TEST_F(AboutBoxTest, LoadWritesTheFiveTexts)
     EXPECT_EQ(control<QLabel>("exename")->text(), u'(' + identity::kExecutable.toString() + QStringLiteral(".exe)"));
     EXPECT_EQ(control<QLabel>("lblDescription")->text(), QStringLiteral("毎分呼吸量調査ツール\r\n"));
     EXPECT_EQ(control<QLabel>("lblVersion")->text(), kVersionLine);
-    EXPECT_EQ(about().controls().text(u"Text1"), kContact) << "reads back as written";
+    EXPECT_EQ(contactText(), kContact) << "reads back as written";
 }
 
 TEST_F(AboutBoxTest, TheContactTextShowsFourLinesAndTheDescriptionOne)
@@ -102,29 +105,28 @@ TEST_F(AboutBoxTest, TheContactTextShowsFourLinesAndTheDescriptionOne)
         << "the empty line after the break stays out of sight";
 }
 
-TEST_F(AboutBoxTest, ShownAgainAfterOkItLoadsAfreshWithoutTheEdit)
+TEST_F(AboutBoxTest, OpenedAgainAfterOkItShowsNoEdit)
 {
     // Held as a QPointer: once deleted, the next window may well be given the
     // same address, so comparing raw pointers proves nothing.
-    const QPointer<QWidget> first = about().window();
+    const QPointer<QWidget> first = &about();
     auto *contact = control<QPlainTextEdit>("Text1");
     contact->setFocus();
     contact->moveCursor(QTextCursor::End);
     QTest::keyClicks(contact, QStringLiteral("abc"));
-    ASSERT_TRUE(about().controls().text(u"Text1").endsWith(u"abc"));
+    ASSERT_TRUE(contactText().endsWith(u"abc"));
 
     QTest::mouseClick(control<QPushButton>("cmdOK"), Qt::LeftButton);
-    EXPECT_FALSE(about().isLoaded());
+    EXPECT_FALSE(first->isVisible());
     finishEvents();
-    EXPECT_TRUE(first.isNull()) << "the unloaded window is gone";
+    EXPECT_TRUE(first.isNull()) << "the closed window is gone";
 
-    about().show();
-    ASSERT_NE(about().window(), nullptr);
-    EXPECT_EQ(about().controls().text(u"Text1"), kContact);
+    about();
+    EXPECT_EQ(contactText(), kContact);
     EXPECT_EQ(control<QLabel>("lblVersion")->text(), kVersionLine);
 }
 
-TEST_F(AboutBoxTest, EscAnywhereEnterOnOkAndTheCloseBoxUnloadIt)
+TEST_F(AboutBoxTest, EscAnywhereEnterOnOkAndTheCloseBoxCloseIt)
 {
     struct Row {
         const char *what;
@@ -143,18 +145,18 @@ TEST_F(AboutBoxTest, EscAnywhereEnterOnOkAndTheCloseBoxUnloadIt)
         {"close box", "Text1", Qt::Key_unknown},
     };
     for (const Row &row : rows) {
-        about().show();
+        about();
         QWidget *focus = control(row.focus);
         focus->setFocus();
         if (row.key == Qt::Key_unknown)
-            about().window()->close();
+            box->close();
         else
             QTest::keyClick(focus, row.key, row.modifiers);
         finishEvents();
-        EXPECT_FALSE(about().isLoaded()) << row.what;
+        EXPECT_TRUE(box.isNull()) << row.what;
         EXPECT_EQ(aboutWindowsAlive(), 0) << row.what;
     }
-    EXPECT_TRUE(boxes_.requests().empty());
+    EXPECT_TRUE(boxes_.shown().empty());
 }
 
 TEST_F(AboutBoxTest, CtrlEnterInTheContactTextStartsANewLine)
@@ -167,22 +169,13 @@ TEST_F(AboutBoxTest, CtrlEnterInTheContactTextStartsANewLine)
                         Qt::ControlModifier | (key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier));
         QTest::keyClicks(contact, QStringLiteral("x"));
     }
-    EXPECT_TRUE(about().isLoaded());
-    EXPECT_EQ(about().controls().text(u"Text1"), kContact + QStringLiteral("\r\nx\r\nx"));
-}
-
-TEST_F(AboutBoxTest, OneWindowHoweverOftenItIsShown)
-{
-    QWidget *first = about().window();
-    about().show();
-    about().show();
-    EXPECT_EQ(about().window(), first);
-    EXPECT_EQ(aboutWindowsAlive(), 1);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_EQ(contactText(), kContact + QStringLiteral("\r\nx\r\nx"));
 }
 
 TEST_F(AboutBoxTest, IsAFixedOwnerlessModelessToolWindowAtItsPlace)
 {
-    QWidget *window = about().window();
+    QWidget *window = &about();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
     EXPECT_EQ(window->geometry(), QRect(156, 129, 389, 478));
     EXPECT_EQ(window->minimumSize(), QSize(389, 478));
@@ -244,8 +237,8 @@ TEST_F(AboutBoxTest, TabVisitsOkTheContactTextAndThePageButtonsInTurn)
 {
     const QWidget *expected[] = {control("Text1"), control("Command1"), control("Command2"), control("cmdOK")};
     for (const QWidget *next : expected) {
-        QTest::keyClick(about().window()->focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(about().window()->focusWidget(), next) << next->objectName().toStdString();
+        QTest::keyClick(about().focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(about().focusWidget(), next) << next->objectName().toStdString();
     }
 }
 
@@ -263,7 +256,7 @@ TEST_F(AboutBoxTest, PicturesAreTheIconAndTheExampleInTheirFrames)
     EXPECT_EQ(example->contentsRect().size(), QSize(352, 244));
     const QImage shown = example->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shown.size(), QSize(352, 244));
-    EXPECT_EQ(shown, QImage(QStringLiteral(":/forms/about/picture1.bmp")).convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(shown, QImage(QStringLiteral(":/ui/picture1.bmp")).convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(AboutBoxTest, PicturesAreNamedAndDescribedForScreenReaders)
@@ -288,7 +281,7 @@ TEST_F(AboutBoxTest, PicturesAreNamedAndDescribedForScreenReaders)
 
 TEST_F(AboutBoxTest, EveryTextAndButtonHasANameWithoutALineBreak)
 {
-    for (QWidget *widget : about().window()->findChildren<QWidget *>()) {
+    for (QWidget *widget : about().findChildren<QWidget *>()) {
         if (!qobject_cast<QLabel *>(widget) && !qobject_cast<QPushButton *>(widget)
             && !qobject_cast<QPlainTextEdit *>(widget))
             continue;
@@ -300,55 +293,34 @@ TEST_F(AboutBoxTest, EveryTextAndButtonHasANameWithoutALineBreak)
 
 class AboutBoxAnsweredYes : public AboutBoxTest {
 protected:
-    AboutBoxAnsweredYes() : AboutBoxTest({MessageAnswer::Yes}) {}
+    AboutBoxAnsweredYes() : AboutBoxTest({true, true}) {}
 };
 
-TEST_F(AboutBoxAnsweredYes, EachPageButtonOpensItsOwnPage)
+TEST_F(AboutBoxAnsweredYes, EachPageButtonOpensItsOwnPageAndAsksAsTheBox)
 {
-    EXPECT_NE(identity::kAuthorHome, forms::pages::kScubaInformation);
+    EXPECT_NE(identity::kAuthorHome, desktop::pages::kScubaInformation);
     EXPECT_NE(identity::kAuthorHome, identity::kHomePage);
-    const struct {
-        const char *button;
-        QStringView page;
-    } rows[] = {
-        {"Command1", identity::kAuthorHome},
-        {"Command2", forms::pages::kScubaInformation},
-    };
-    for (const auto &row : rows) {
-        support::RecordingMessageBoxes boxes({MessageAnswer::Yes});
-        support::RecordingDesktop desktop;
-        platform::ServiceSlot<platform::MessageBoxes>::Override useBoxes(boxes);
-        platform::ServiceSlot<platform::Desktop>::Override useDesktop(desktop);
-        QTest::mouseClick(control<QPushButton>(row.button), Qt::LeftButton);
-        EXPECT_EQ(boxes.requests().size(), 1u) << row.button;
-        EXPECT_EQ(desktop.opened(), std::vector<QUrl>{QUrl(row.page.toString())}) << row.button;
-        EXPECT_TRUE(about().isLoaded()) << row.button;
-    }
+    for (const char *button : {"Command1", "Command2"})
+        QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
+    EXPECT_EQ(pages_.opened(),
+              (std::vector<QUrl>{QUrl(identity::kAuthorHome.toString()),
+                                 QUrl(desktop::pages::kScubaInformation.toString())}));
+    ASSERT_EQ(boxes_.shown().size(), 2u);
+    for (const auto &shown : boxes_.shown())
+        EXPECT_EQ(shown.owner, QStringLiteral("frmabt"));
+    EXPECT_TRUE(box->isVisible());
 }
 
 TEST_F(AboutBoxTest, AnsweringNoLeavesTheBoxAsItWas)
 {
-    QWidget *window = about().window();
     control<QPlainTextEdit>("Text1")->appendPlainText(QStringLiteral("memo"));
-    const QString typed = about().controls().text(u"Text1");
+    const QString typed = contactText();
     for (const char *button : {"Command1", "Command2"})
         QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
-    EXPECT_EQ(boxes_.requests().size(), 2u);
-    EXPECT_TRUE(desktop_.opened().empty());
-    EXPECT_EQ(about().window(), window);
-    EXPECT_EQ(about().controls().text(u"Text1"), typed);
-}
-
-TEST_F(AboutBoxAnsweredYes, AFailingPageButtonIsReportedAndTheBoxStaysOpen)
-{
-    support::NoAutomationClasses none;
-    platform::ServiceSlot<platform::AutomationClasses>::Override noBrowser(none);
-    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
-    ASSERT_EQ(boxes_.requests().size(), 2u);
-    EXPECT_EQ(boxes_.requests()[1].icon, platform::MessageIcon::Critical);
-    EXPECT_TRUE(boxes_.requests()[1].prompt.contains(u"429"));
-    EXPECT_TRUE(about().isLoaded());
-    EXPECT_TRUE(desktop_.opened().empty());
+    EXPECT_EQ(boxes_.shown().size(), 2u);
+    EXPECT_TRUE(pages_.opened().empty());
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_EQ(contactText(), typed);
 }
 
 } // namespace

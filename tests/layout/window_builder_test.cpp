@@ -6,7 +6,7 @@
 
 TEST(LayoutFonts, TheLayoutsFaceNamesDrawInTheInstalledJapaneseFaces)
 {
-    platform::registerJapaneseFontAliases();
+    layout::registerJapaneseFontAliases();
     struct Row {
         QStringView family;
         qreal points;
@@ -14,12 +14,12 @@ TEST(LayoutFonts, TheLayoutsFaceNamesDrawInTheInstalledJapaneseFaces)
         const char *drawnIn;
     };
     const Row rows[] = {
-        {platform::kPGothic, 9, false, "IPAPGothic"},    {platform::kPGothic, 12, true, "IPAPGothic"},
-        {platform::kPGothic, 14.25, true, "IPAPGothic"}, {platform::kMincho, 12, true, "IPAMincho"},
-        {platform::kMincho, 8.25, false, "IPAMincho"},
+        {layout::kPGothic, 9, false, "IPAPGothic"},    {layout::kPGothic, 12, true, "IPAPGothic"},
+        {layout::kPGothic, 14.25, true, "IPAPGothic"}, {layout::kMincho, 12, true, "IPAMincho"},
+        {layout::kMincho, 8.25, false, "IPAMincho"},
     };
     for (const Row &row : rows) {
-        const QFont font = platform::layoutFont(row.family, row.points, row.bold);
+        const QFont font = layout::layoutFont(row.family, row.points, row.bold);
         // The request keeps the layout's name; only what draws it is mapped.
         EXPECT_EQ(font.family(), row.family.toString()) << row.drawnIn;
         EXPECT_EQ(QFontInfo(font).family(), QString::fromLatin1(row.drawnIn)) << row.family.toString().toStdString();
