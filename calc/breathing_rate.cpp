@@ -1,9 +1,9 @@
 #include "breathing_rate.h"
 
+#include "calculation_error.h"
 #include "float_check.h"
 #include "numeric_text.h"
 #include "pattern_format.h"
-#include "calculation_error.h"
 
 #include <QStringView>
 

@@ -1,9 +1,9 @@
 #include "enriched_air.h"
 
+#include "calculation_error.h"
 #include "float_check.h"
 #include "numeric_text.h"
 #include "pattern_format.h"
-#include "calculation_error.h"
 
 namespace calc {
 

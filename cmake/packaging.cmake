@@ -40,7 +40,7 @@ find_program(SORVANE_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(SORVANE_DPKG_SHLIBDEPS)
   # The linked libraries, with the versions the build saw, come from dpkg;
   # so does qt6-base-abi for the Qt release built with, as the font mapping
-  # uses one of Qt's private calls (platform/widgets/window_builder.cpp).
+  # uses one of Qt's private calls (layout/font_alias_linux.cpp).
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
   list(PREPEND sorvane_runtime_packages "libqt6widgets6 (>= 6.4)" "libqt6gui6 (>= 6.4)" "libqt6core6 (>= 6.4)"

@@ -13,7 +13,7 @@ namespace desktop {
 struct Message {
     QPointer<QWidget> owner = {};
     QString text = {};
-    QString title = {}; // empty: the program's name
+    QString title = {};   // empty: the program's name
     bool yesNo = false;   // Yes and No, Yes the default; else OK alone
     bool warning = false; // the warning icon; else none
     // The user can select the text and copy it, for an address meant to be

@@ -5,8 +5,8 @@
 // floats directly (20 bytes), reaching values no text rounds to.
 
 #include "breathing_rate.h"
-#include "models.h"
 #include "calculation_error.h"
+#include "models.h"
 
 #include <QString>
 

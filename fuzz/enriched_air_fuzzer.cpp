@@ -3,9 +3,9 @@
 // Input: the oxygen and depth texts separated by '|'. An input starting with
 // a zero byte instead gives both formulas two floats directly (8 bytes).
 
+#include "calculation_error.h"
 #include "enriched_air.h"
 #include "models.h"
-#include "calculation_error.h"
 
 #include <bit>
 #include <cfenv>

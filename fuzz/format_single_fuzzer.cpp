@@ -4,9 +4,9 @@
 // (little-endian) or, when the choosing byte has its high bit set, decimal
 // text read with strtof, so that near-ties such as 0.525 are easy to reach.
 
+#include "calculation_error.h"
 #include "models.h"
 #include "pattern_format.h"
-#include "calculation_error.h"
 
 #include <QString>
 

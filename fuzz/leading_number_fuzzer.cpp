@@ -1,8 +1,8 @@
 // The numeric-prefix conversion against strtod on the prefix the model scans.
 
+#include "calculation_error.h"
 #include "models.h"
 #include "numeric_text.h"
-#include "calculation_error.h"
 
 #include <QString>
 

@@ -17,8 +17,8 @@ void check()
     if (raised == 0)
         return;
     throw numbers::CalculationError((raised & FE_DIVBYZERO) && !(raised & (FE_INVALID | FE_OVERFLOW))
-                                     ? numbers::Failure::DivisionByZero
-                                     : numbers::Failure::Overflow);
+                                        ? numbers::Failure::DivisionByZero
+                                        : numbers::Failure::Overflow);
 }
 
 } // namespace numbers::fpcheck

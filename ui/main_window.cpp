@@ -92,7 +92,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     // Enter leads through the boxes to "計　算", and from "クリア" back to
     // the first box; it types nothing.
     const std::pair<QWidget *, QWidget *> nextOnEnter[] = {
-        {startPressure_, endPressure_}, {endPressure_, tankVolume_}, {tankVolume_, averageDepth_},
+        {startPressure_, endPressure_}, {endPressure_, tankVolume_},       {tankVolume_, averageDepth_},
         {averageDepth_, diveTime_},     {diveTime_, calculateRateButton_}, {clearButton_, startPressure_},
     };
     for (const auto &[from, to] : nextOnEnter) {

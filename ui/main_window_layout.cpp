@@ -16,7 +16,6 @@ namespace ui {
 
 namespace {
 
-using layout::ControlRow;
 using layout::FontSpec;
 using layout::kMincho;
 using layout::kPGothic;
@@ -75,27 +74,28 @@ void MainWindow::buildControls()
     // Labels sit on the tab's face; their captions wrap. The lines are drawn
     // over the controls, in the window text colour.
     QWidget *page = tabs->addPage(QStringLiteral("通常エアー"));
-    builder.add(page, {u"Label9", Label, u"毎分呼吸量調査ツール", 480, 480, 2895, 375, 9, &kBreathingTitleFont,
-                       WordWrap | Transparent, kRed});
-    auto *startLabel = builder.add<QLabel>(page, {u"Label1", Label, u"タンクの開始圧", 480, 960, 1335, 255, 17,
-                                                  nullptr, WordWrap});
+    builder.add(page,
+                {u"Label9", Label, u"毎分呼吸量調査ツール", 480, 480, 2895, 375, 9, &kBreathingTitleFont,
+                 WordWrap | Transparent, kRed});
+    auto *startLabel =
+        builder.add<QLabel>(page, {u"Label1", Label, u"タンクの開始圧", 480, 960, 1335, 255, 17, nullptr, WordWrap});
     startPressure_ = builder.add<QLineEdit>(page, {u"Text1", TextBox, u"", 2280, 840, 735, 375, 8, &kTextBoxFont});
-    auto *endLabel = builder.add<QLabel>(page, {u"Label2", Label, u"タンク終了時の残圧", 480, 1440, 1575, 255, 16,
-                                                nullptr, WordWrap});
+    auto *endLabel = builder.add<QLabel>(
+        page, {u"Label2", Label, u"タンク終了時の残圧", 480, 1440, 1575, 255, 16, nullptr, WordWrap});
     endPressure_ = builder.add<QLineEdit>(page, {u"Text2", TextBox, u"", 2280, 1320, 735, 375, 7, &kTextBoxFont});
-    auto *volumeLabel = builder.add<QLabel>(page, {u"Label3", Label, u"タンク容積（リットル）", 480, 1920, 1695, 255,
-                                                   15, nullptr, WordWrap});
+    auto *volumeLabel = builder.add<QLabel>(
+        page, {u"Label3", Label, u"タンク容積（リットル）", 480, 1920, 1695, 255, 15, nullptr, WordWrap});
     tankVolume_ = builder.add<QLineEdit>(page, {u"Text3", TextBox, u"", 2280, 1800, 735, 375, 6, &kTextBoxFont});
-    auto *depthLabel = builder.add<QLabel>(page, {u"Label4", Label, u"平均水深（ｍ）", 480, 2400, 1575, 255, 14,
-                                                  nullptr, WordWrap});
+    auto *depthLabel =
+        builder.add<QLabel>(page, {u"Label4", Label, u"平均水深（ｍ）", 480, 2400, 1575, 255, 14, nullptr, WordWrap});
     averageDepth_ = builder.add<QLineEdit>(page, {u"Text4", TextBox, u"", 2280, 2280, 735, 375, 5, &kTextBoxFont});
-    auto *timeLabel = builder.add<QLabel>(page, {u"Label5", Label, u"水深時間（分）", 480, 2880, 1575, 255, 13,
-                                                 nullptr, WordWrap});
+    auto *timeLabel =
+        builder.add<QLabel>(page, {u"Label5", Label, u"水深時間（分）", 480, 2880, 1575, 255, 13, nullptr, WordWrap});
     diveTime_ = builder.add<QLineEdit>(page, {u"Text5", TextBox, u"", 2280, 2760, 735, 375, 4, &kTextBoxFont});
-    auto *rateLabel = builder.add<QLabel>(page, {u"Label6", Label, u"毎分呼吸量", 3480, 840, 1095, 255, 12, nullptr,
-                                                 WordWrap});
-    breathingRate_ = builder.add<QLabel>(page, {u"Label7", ResultBox, u"", 3480, 1200, 735, 375, 11,
-                                                &kBreathingResultFont});
+    auto *rateLabel =
+        builder.add<QLabel>(page, {u"Label6", Label, u"毎分呼吸量", 3480, 840, 1095, 255, 12, nullptr, WordWrap});
+    breathingRate_ =
+        builder.add<QLabel>(page, {u"Label7", ResultBox, u"", 3480, 1200, 735, 375, 11, &kBreathingResultFont});
     builder.add(page, {u"Label8", Label, u"リットル／分", 4320, 1320, 975, 255, 10, nullptr, WordWrap});
     calculateRateButton_ = builder.add<QPushButton>(page, {u"Command1", Button, u"計　算", 3480, 2040, 735, 375, 3});
     clearButton_ = builder.add<QPushButton>(page, {u"Command2", Button, u"クリア", 4560, 2040, 615, 375, 2});
@@ -103,30 +103,33 @@ void MainWindow::buildControls()
     builder.add(page, {u"Line1", Line, u"", 3240, 720, 0, 2280, 0});
 
     page = tabs->addPage(QStringLiteral("ナイトロックス空気換算深度"));
-    builder.add(page, {u"Label12", Label, u"ナイトロックスタンクの通常エアー換算深度自動計算機", 480, 360, 5415, 375,
-                       22, &kEnrichedAirTitleFont, WordWrap | Transparent, kRed});
-    auto *oxygenLabel = builder.add<QLabel>(page, {u"Label10", Label, u"ナイトロックス・酸素濃度(%)：", 840, 720,
-                                                   2535, 255, 18, nullptr, WordWrap | Transparent});
-    oxygenPercent_ = builder.add<QComboBox>(page, {u"Combo1", ComboBox, u"32", 3120, 645, 855, 360, 19, &kComboFont,
-                                                   Plain, {}, kOxygenPercentages});
-    auto *enrichedDepthLabel = builder.add<QLabel>(page, {u"Label11", Label, u"水深(m)：", 2280, 1200, 855, 255, 20,
-                                                          nullptr, WordWrap | Transparent});
-    depth_ = builder.add<QComboBox>(page, {u"Combo2", ComboBox, u"30", 3120, 1125, 855, 360, 21, &kComboFont, Plain,
-                                           {}, kDepths});
-    auto *airDepthLabel = builder.add<QLabel>(page, {u"Label13", Label, u"通常エアータンク深度(m)：", 960, 1920, 2295,
-                                                     375, 23, nullptr, WordWrap | Transparent});
-    equivalentAirDepth_ = builder.add<QLabel>(page, {u"Label14", ResultBox, u"", 3000, 1845, 975, 375, 24,
-                                                     &kEnrichedAirResultFont});
-    calculateEnrichedAirButton_ = builder.add<QPushButton>(page, {u"Command4", Button, u"計　算", 5040, 2160, 855,
-                                                                  495, 25});
-    auto *pressureLabel = builder.add<QLabel>(page, {u"Label15", Label, u"酸素分圧(atm)：", 1755, 2360, 1335, 375, 28,
-                                                     nullptr, WordWrap | Transparent});
-    oxygenPressure_ = builder.add<QLabel>(page, {u"Label16", ResultBox, u"", 3000, 2280, 975, 375, 29,
-                                                 &kEnrichedAirResultFont});
-    courseButton_ = builder.add<QPushButton>(page, {u"Command5", Button, u"ＰＡＤＩのエンリッチド・エアＳＰの説明ＨＰ",
-                                                    240, 2880, 3615, 375, 26});
-    explanationButton_ = builder.add<QPushButton>(page, {u"Command7", Button, u"ぬぺろの説明ＨＰ", 4080, 2880, 1695,
-                                                         375, 27});
+    builder.add(page,
+                {u"Label12", Label, u"ナイトロックスタンクの通常エアー換算深度自動計算機", 480, 360, 5415, 375, 22,
+                 &kEnrichedAirTitleFont, WordWrap | Transparent, kRed});
+    auto *oxygenLabel = builder.add<QLabel>(page,
+                                            {u"Label10", Label, u"ナイトロックス・酸素濃度(%)：", 840, 720, 2535, 255,
+                                             18, nullptr, WordWrap | Transparent});
+    oxygenPercent_ = builder.add<QComboBox>(
+        page, {u"Combo1", ComboBox, u"32", 3120, 645, 855, 360, 19, &kComboFont, Plain, {}, kOxygenPercentages});
+    auto *enrichedDepthLabel = builder.add<QLabel>(
+        page, {u"Label11", Label, u"水深(m)：", 2280, 1200, 855, 255, 20, nullptr, WordWrap | Transparent});
+    depth_ = builder.add<QComboBox>(
+        page, {u"Combo2", ComboBox, u"30", 3120, 1125, 855, 360, 21, &kComboFont, Plain, {}, kDepths});
+    auto *airDepthLabel = builder.add<QLabel>(
+        page,
+        {u"Label13", Label, u"通常エアータンク深度(m)：", 960, 1920, 2295, 375, 23, nullptr, WordWrap | Transparent});
+    equivalentAirDepth_ =
+        builder.add<QLabel>(page, {u"Label14", ResultBox, u"", 3000, 1845, 975, 375, 24, &kEnrichedAirResultFont});
+    calculateEnrichedAirButton_ =
+        builder.add<QPushButton>(page, {u"Command4", Button, u"計　算", 5040, 2160, 855, 495, 25});
+    auto *pressureLabel = builder.add<QLabel>(
+        page, {u"Label15", Label, u"酸素分圧(atm)：", 1755, 2360, 1335, 375, 28, nullptr, WordWrap | Transparent});
+    oxygenPressure_ =
+        builder.add<QLabel>(page, {u"Label16", ResultBox, u"", 3000, 2280, 975, 375, 29, &kEnrichedAirResultFont});
+    courseButton_ = builder.add<QPushButton>(
+        page, {u"Command5", Button, u"ＰＡＤＩのエンリッチド・エアＳＰの説明ＨＰ", 240, 2880, 3615, 375, 26});
+    explanationButton_ =
+        builder.add<QPushButton>(page, {u"Command7", Button, u"ぬぺろの説明ＨＰ", 4080, 2880, 1695, 375, 27});
     builder.add(page, {u"Line2", Line, u"", 240, 1680, 3720, 0, 0});
     builder.add(page, {u"Line3", Line, u"", 240, 2760, 5640, 0, 0});
 

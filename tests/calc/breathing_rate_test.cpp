@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
              u"",
              Input::Time,
              u"水深時間を入れてください"},
-        // Runtime errors end without a result or a message.
+        // Calculation errors end without a result or a message.
         Case{"time rounds to 0", {u"200", u"50", u"10", u"20", u"1e-46"}, End::Failed, u"", kAny, u""},
         Case{"time beyond float", {u"200", u"50", u"10", u"20", u"1e39"}, End::Failed, u"", kAny, u""},
         Case{"both pressures beyond float", {u"1e39", u"1e39", u"10", u"20", u"30"}, End::Failed, u"", kAny, u""},

@@ -58,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{u"21", u"15", u"15.0", u"0.53", false}, Case{u"31", u"15", u"11.8", u"0.78", false},
                       Case{u"33", u"15", u"11.2", u"0.83", false}, Case{u"35", u"27", u"20.4", u"1.30", false},
                       Case{u"35", u"33", u"25.4", u"1.51", false},
-                      // Runtime errors before the depth result reach neither result.
+                      // Calculation errors before the depth result reach neither result.
                       Case{u"32", u"1e39", nullptr, nullptr, true}, Case{u"0", u"3e38", nullptr, nullptr, true},
                       Case{u"1e39", u"-10", nullptr, nullptr, true}, Case{u"32", u"1e400", nullptr, nullptr, true},
                       Case{u"1e400", u"30", nullptr, nullptr, true},

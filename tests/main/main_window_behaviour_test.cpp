@@ -145,7 +145,7 @@ TEST_F(MainWindowBehaviour, EnrichedAirRunsOnTheWindowsControlsAndKeepsTheFocus)
         // Negative results that round to zero keep their sign.
         {"32", "1.6", "-0.0", "0.37", false},
         {"-0.4", "0", "2.7", "-0.00", false},
-        // A runtime error before the depth result leaves both results alone.
+        // A calculation error before the depth result leaves both results alone.
         {"32", "1e39", "2.7", "-0.00", true},
         // Digits typed with Japanese input on are full-width: no number, the message.
         {"３２", "30", "2.7", "-0.00", true},

@@ -72,7 +72,10 @@ protected:
 
     // A tab header, in the tab widget's coordinates.
     QRect headerRect(int tab) const { return tabs->tabBar()->tabRect(tab).translated(tabs->tabBar()->pos()); }
-    void clickHeader(int tab) { QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(tab).center()); }
+    void clickHeader(int tab)
+    {
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(tab).center());
+    }
 
     // The control with the focus, by name: an editable combo box's inner text
     // field counts as the combo box, the tab bar as its tab widget.

@@ -98,12 +98,10 @@ TEST_F(MainWindowTest, EveryControlStandsOnItsTabWithItsKindCaptionAndPlace)
 
 TEST_F(MainWindowTest, WindowTabControlAndMenuAreAsLaidOut)
 {
-    auto *main = qobject_cast<QMainWindow *>(window);
-    ASSERT_NE(main, nullptr);
     EXPECT_EQ(window->objectName(), QStringLiteral("main1"));
     EXPECT_EQ(window->windowTitle(), identity::kTitle);
     EXPECT_FALSE(window->windowIcon().isNull());
-    EXPECT_EQ(main->centralWidget()->size(), QSize(403, 235));
+    EXPECT_EQ(window->centralWidget()->size(), QSize(403, 235));
     EXPECT_EQ(tabs->geometry(), QRect(0, 0, 401, 233));
     EXPECT_EQ(tabs->count(), 2);
     EXPECT_EQ(tabs->tabText(0), QStringLiteral("通常エアー"));
@@ -114,7 +112,7 @@ TEST_F(MainWindowTest, WindowTabControlAndMenuAreAsLaidOut)
     EXPECT_EQ(headerRect(0).height(), 20);
 
     // The menu bar shows "ファイル" alone; its menu holds the two commands.
-    const QList<QAction *> bar = main->menuBar()->actions();
+    const QList<QAction *> bar = window->menuBar()->actions();
     ASSERT_EQ(bar.size(), 1);
     EXPECT_EQ(bar[0]->text(), QStringLiteral("ファイル"));
     QMenu *file = named<QMenu>("ffile");

@@ -1,5 +1,5 @@
-#include "float_check.h"
 #include "calculation_error.h"
+#include "float_check.h"
 
 #include <QString>
 

@@ -1,5 +1,5 @@
-#include "numeric_text.h"
 #include "calculation_error.h"
+#include "numeric_text.h"
 
 #include <QString>
 

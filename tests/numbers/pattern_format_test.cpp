@@ -1,5 +1,5 @@
-#include "pattern_format.h"
 #include "calculation_error.h"
+#include "pattern_format.h"
 
 #include <QString>
 
