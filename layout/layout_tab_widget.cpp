@@ -49,16 +49,15 @@ QWidget *LayoutTabWidget::addPage(const QString &caption)
     return page;
 }
 
-void LayoutTabWidget::placeControls()
+void LayoutTabWidget::placeControls(QWidget *page)
 {
     // Where the tab widget will put its pages: the same question of the style
     // that it asks when it lays them out.
     QStyleOptionTabWidgetFrame option;
     initStyleOption(&option);
     const QPoint origin = style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this).topLeft();
-    for (int index = 0; index < count(); ++index)
-        for (QWidget *control : widget(index)->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            control->move(control->pos() - origin);
+    for (QWidget *control : page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        control->move(control->pos() - origin);
 }
 
 void LayoutTabWidget::keyPressEvent(QKeyEvent *event)

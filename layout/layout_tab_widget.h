@@ -35,11 +35,11 @@ public:
     LayoutTabWidget(const QRect &geometry, int headerHeight, QWidget *parent);
 
     // A new page at the end. Give its controls their layout geometry, then
-    // call placeControls() once every page has them.
+    // call placeControls() for it.
     QWidget *addPage(const QString &caption);
-    // Moves every page's controls from the tab widget's coordinates into the
+    // Moves the page's controls from the tab widget's coordinates into the
     // page's, where the style puts the pages.
-    void placeControls();
+    void placeControls(QWidget *page);
 
 protected:
     // Ctrl+PgDown and Ctrl+PgUp step through the tabs from anywhere on them,

@@ -341,10 +341,6 @@ void WindowBuilder::finish()
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     for (std::size_t k = 1; k < keyboardOrder_.size(); ++k)
         QWidget::setTabOrder(keyboardOrder_[k - 1].second, keyboardOrder_[k].second);
-    // The first control of the keyboard order takes the focus when the window
-    // first shows.
-    if (!keyboardOrder_.empty())
-        keyboardOrder_.front().second->setFocus(Qt::OtherFocusReason);
     for (QWidget *control : onTop_)
         control->raise();
 }

@@ -124,8 +124,7 @@ public:
     }
     // A control made elsewhere that takes part in the keyboard order.
     void addToKeyboardOrder(int tabIndex, QWidget *control);
-    // Chains the keyboard order by tab index, gives the first control the
-    // focus for when the window shows, and raises the OnTop controls.
+    // Chains the keyboard order by tab index and raises the OnTop controls.
     void finish();
 
 private:

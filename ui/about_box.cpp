@@ -93,6 +93,7 @@ AboutBox::AboutBox()
     // A one-pixel grey separator, its end point not drawn.
     builder.add(this, {u"Line1", Line, u"", 120, 1560, 5564, 0, 12, nullptr, Plain, kGrey});
     builder.finish();
+    okButton_->setFocus(Qt::OtherFocusReason);
 
     const QString crlf = QStringLiteral("\r\n");
     title->setText(identity::kTitle.toString());

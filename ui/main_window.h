@@ -9,7 +9,10 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTabWidget;
+
+namespace layout {
+class LayoutTabWidget;
+}
 
 namespace ui {
 
@@ -35,8 +38,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Builds the controls from the layout (main_window_layout.cpp).
+    // Builds the controls from the layout (main_window_layout.cpp); those of
+    // the enriched-air tab when it first shows.
     void buildControls();
+    void buildEnrichedAirPage();
+    void makeEnrichedAirTab();
     void connectControls();
 
     void calculateBreathingRate();
@@ -46,7 +52,8 @@ private:
     // The breathing-rate inputs in the calculator's order.
     std::array<QLineEdit *, 5> breathingInputs() const;
 
-    QTabWidget *tabs_ = nullptr;
+    layout::LayoutTabWidget *tabs_ = nullptr;
+    QWidget *enrichedAirPage_ = nullptr;
 
     QLineEdit *startPressure_ = nullptr;
     QLineEdit *endPressure_ = nullptr;

@@ -102,7 +102,32 @@ void MainWindow::buildControls()
     exitButton_ = builder.add<QPushButton>(page, {u"Command3", Button, u"終了", 4560, 2760, 615, 375, 1});
     builder.add(page, {u"Line1", Line, u"", 3240, 720, 0, 2280, 0});
 
-    page = tabs->addPage(QStringLiteral("ナイトロックス空気換算深度"));
+    enrichedAirPage_ = tabs->addPage(QStringLiteral("ナイトロックス空気換算深度"));
+    tabs->placeControls(page);
+    builder.finish();
+    tabs->setFocus(Qt::OtherFocusReason);
+
+    // Each label names the box beside it, for screen readers.
+    layout::nameAfterLabel(startLabel, startPressure_);
+    layout::nameAfterLabel(endLabel, endPressure_);
+    layout::nameAfterLabel(volumeLabel, tankVolume_);
+    layout::nameAfterLabel(depthLabel, averageDepth_);
+    layout::nameAfterLabel(timeLabel, diveTime_);
+    layout::nameAfterLabel(rateLabel, breathingRate_);
+
+    // The client area below the menu bar, in the form's units. The window's
+    // layout gives the menu bar its height for the window's width, which need
+    // not be its size hint's (under the Windows style it is a pixel more).
+    const QSize clientSize(layout::twipsToPixels(kClientWidth), layout::twipsToPixels(kClientHeight));
+    resize(clientSize.width(), clientSize.height() + menuBar()->heightForWidth(clientSize.width()));
+}
+
+void MainWindow::buildEnrichedAirPage()
+{
+    layout::WindowBuilder builder(QPalette::Button);
+    QWidget *page = enrichedAirPage_;
+    // In the keyboard order after the last control of the first tab.
+    builder.addToKeyboardOrder(8, startPressure_);
     builder.add(page,
                 {u"Label12", Label, u"ナイトロックスタンクの通常エアー換算深度自動計算機", 480, 360, 5415, 375, 22,
                  &kEnrichedAirTitleFont, WordWrap | Transparent, kRed});
@@ -133,26 +158,15 @@ void MainWindow::buildControls()
     builder.add(page, {u"Line2", Line, u"", 240, 1680, 3720, 0, 0});
     builder.add(page, {u"Line3", Line, u"", 240, 2760, 5640, 0, 0});
 
-    tabs->placeControls();
+    tabs_->placeControls(page);
     builder.finish();
+    for (QWidget *control : page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        control->show();
 
-    // Each label names the box beside it, for screen readers.
-    layout::nameAfterLabel(startLabel, startPressure_);
-    layout::nameAfterLabel(endLabel, endPressure_);
-    layout::nameAfterLabel(volumeLabel, tankVolume_);
-    layout::nameAfterLabel(depthLabel, averageDepth_);
-    layout::nameAfterLabel(timeLabel, diveTime_);
-    layout::nameAfterLabel(rateLabel, breathingRate_);
     layout::nameAfterLabel(oxygenLabel, oxygenPercent_);
     layout::nameAfterLabel(enrichedDepthLabel, depth_);
     layout::nameAfterLabel(airDepthLabel, equivalentAirDepth_);
     layout::nameAfterLabel(pressureLabel, oxygenPressure_);
-
-    // The client area below the menu bar, in the form's units. The window's
-    // layout gives the menu bar its height for the window's width, which need
-    // not be its size hint's (under the Windows style it is a pixel more).
-    const QSize clientSize(layout::twipsToPixels(kClientWidth), layout::twipsToPixels(kClientHeight));
-    resize(clientSize.width(), clientSize.height() + menuBar()->heightForWidth(clientSize.width()));
 }
 
 } // namespace ui

@@ -225,6 +225,24 @@ TEST_F(MainWindowBehaviour, SwitchingTabsKeepsWhatEachTabShows)
     EXPECT_EQ(tabs->currentIndex(), 1);
 }
 
+// Made when it first shows, the enriched-air tab takes the focus the first tab
+// had, as a tab made with the window does.
+TEST_F(MainWindowBehaviour, TheEnrichedAirTabMadeOnFirstShowingTakesTheFocus)
+{
+    ui::MainWindow fresh;
+    fresh.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&fresh));
+    EXPECT_EQ(fresh.findChild<QWidget *>(QStringLiteral("Combo1")), nullptr);
+    auto *first = fresh.findChild<QLineEdit *>(QStringLiteral("Text1"));
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(focusedControl(), QStringLiteral("Combo1"));
+    for (const char *next : {"Combo2", "Command4", "Command5", "Command7"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(focusedControl(), QString::fromLatin1(next));
+    }
+}
+
 TEST_F(MainWindowBehaviour, TheWheelStepsOnlyTheFocusedComboBox)
 {
     const struct {

@@ -45,6 +45,9 @@ protected:
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
         tabs = named<QTabWidget>("SSTab1");
+        // The enriched-air tab is made when it first shows.
+        tabs->setCurrentIndex(1);
+        tabs->setCurrentIndex(0);
     }
 
     void closeAll()
