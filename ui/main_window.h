@@ -38,12 +38,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Builds the controls from the layout (main_window_layout.cpp); those of
-    // the enriched-air tab when it first shows.
+    // The controls from the layout (main_window_layout.cpp): the window, its
+    // menu and the first tab; the enriched-air tab's page.
     void buildControls();
     void buildEnrichedAirPage();
-    void makeEnrichedAirTab();
     void connectControls();
+    // The enriched-air tab's controls, made and connected once.
+    void makeEnrichedAirTab();
 
     void calculateBreathingRate();
     void clearBreathingRate();

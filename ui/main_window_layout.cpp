@@ -22,7 +22,7 @@ using layout::kPGothic;
 using enum layout::ControlKind;
 using enum layout::ControlLook;
 
-// The form's client area, in twips, and the tab control that fills it.
+// The window's client area, in twips, and the tab control that fills it.
 constexpr int kClientWidth = 6045;
 constexpr int kClientHeight = 3525;
 constexpr QRect kTabsRect = layout::twipRect(0, 0, 6015, 3495);
@@ -115,7 +115,7 @@ void MainWindow::buildControls()
     layout::nameAfterLabel(timeLabel, diveTime_);
     layout::nameAfterLabel(rateLabel, breathingRate_);
 
-    // The client area below the menu bar, in the form's units. The window's
+    // The client area below the menu bar, in the layout's units. The window's
     // layout gives the menu bar its height for the window's width, which need
     // not be its size hint's (under the Windows style it is a pixel more).
     const QSize clientSize(layout::twipsToPixels(kClientWidth), layout::twipsToPixels(kClientHeight));
