@@ -27,7 +27,7 @@ MainWindow::MainWindow()
 {
     buildControls();
     connectControls();
-    // The enriched-air tab is about a third of the work to the first paint:
+    // The enriched-air tab is about a tenth of the work to the first paint:
     // it is made when it first shows, unless a screen reader is listening,
     // which must see the whole window from the start.
     if (QAccessible::isActive())
