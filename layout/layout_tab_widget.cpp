@@ -49,13 +49,18 @@ QWidget *LayoutTabWidget::addPage(const QString &caption)
     return page;
 }
 
+QRect LayoutTabWidget::styleRect(QStyle::SubElement element) const
+{
+    QStyleOptionTabWidgetFrame option;
+    initStyleOption(&option);
+    return style()->subElementRect(element, &option, this);
+}
+
 void LayoutTabWidget::placeControls(QWidget *page)
 {
     // Where the tab widget will put its pages: the same question of the style
     // that it asks when it lays them out.
-    QStyleOptionTabWidgetFrame option;
-    initStyleOption(&option);
-    const QPoint origin = style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this).topLeft();
+    const QPoint origin = styleRect(QStyle::SE_TabWidgetTabContents).topLeft();
     for (QWidget *control : page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         control->move(control->pos() - origin);
 }
@@ -76,12 +81,9 @@ void LayoutTabWidget::paintEvent(QPaintEvent *event)
     QTabWidget::paintEvent(event);
     // Some styles shade the pane inside its frame; the controls' own
     // backgrounds are button face, so the whole pane must be too.
-    QStyleOptionTabWidgetFrame option;
-    initStyleOption(&option);
-    const int frame = option.lineWidth;
-    QPainter(this).fillRect(
-        style()->subElementRect(QStyle::SE_TabWidgetTabPane, &option, this).adjusted(frame, frame, -frame, -frame),
-        palette().button());
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    QPainter(this).fillRect(styleRect(QStyle::SE_TabWidgetTabPane).adjusted(frame, frame, -frame, -frame),
+                            palette().button());
 }
 
 } // namespace layout

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -46,6 +47,10 @@ protected:
     // as Ctrl+Tab and Ctrl+Shift+Tab do.
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    // A part of the tab widget where its style puts it.
+    QRect styleRect(QStyle::SubElement element) const;
 };
 
 } // namespace layout

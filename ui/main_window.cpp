@@ -33,7 +33,7 @@ MainWindow::MainWindow()
     if (QAccessible::isActive())
         makeEnrichedAirTab();
     else
-        connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::makeEnrichedAirTab);
+        connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::makeEnrichedAirTab, Qt::SingleShotConnection);
 }
 
 MainWindow::~MainWindow()
@@ -59,8 +59,6 @@ void MainWindow::connectControls()
 
 void MainWindow::makeEnrichedAirTab()
 {
-    if (oxygenPercent_)
-        return;
     // Qt hands the focus the other tab had to the page, empty until now; it
     // goes on to the first box, as on a page made earlier.
     const bool pageFocused = enrichedAirPage_->hasFocus();

@@ -43,7 +43,7 @@ private:
     void buildControls();
     void buildEnrichedAirPage();
     void connectControls();
-    // The enriched-air tab's controls, made and connected once.
+    // Makes the enriched-air tab's controls and connects them; called once.
     void makeEnrichedAirTab();
 
     void calculateBreathingRate();
