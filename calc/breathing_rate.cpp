@@ -3,7 +3,7 @@
 #include "calculation_error.h"
 #include "float_check.h"
 #include "numeric_text.h"
-#include "pattern_format.h"
+#include "result_format.h"
 
 #include <QStringView>
 
@@ -28,8 +28,6 @@ constexpr std::array<InputRule, kBreathingInputCount> kInputRules{{
     {u"平均水深を入れてください", false},
     {u"水深時間を入れてください", false},
 }};
-
-constexpr QStringView kRatePattern = u"#0.0";
 
 } // namespace
 
@@ -72,7 +70,7 @@ BreathingRateOutcome calculateBreathingRate(const BreathingTexts &texts)
             values[k] = toSingle(numbers::leadingNumber(texts[k]));
         }
         const float rate = breathingRate(values[0], values[1], values[2], values[3], values[4]);
-        outcome.result = numbers::formatSingle(rate, kRatePattern);
+        outcome.result = numbers::formatOneDecimal(rate);
         outcome.end = BreathingRateOutcome::End::Result;
     } catch (const numbers::CalculationError &) {
         outcome = BreathingRateOutcome{};

@@ -3,7 +3,7 @@
 #include "calculation_error.h"
 #include "float_check.h"
 #include "numeric_text.h"
-#include "pattern_format.h"
+#include "result_format.h"
 
 namespace calc {
 
@@ -19,8 +19,6 @@ constexpr float kWholeGas = 1.0f;
 constexpr float kMetresPerAtmosphere = 10.0f;
 constexpr double kNitrogenInAir = 0.79;
 constexpr double kSurfaceMetres = 10.0;
-constexpr QStringView kDepthPattern = u"#0.0";
-constexpr QStringView kPressurePattern = u"0.00";
 
 // A text's number as a 32-bit float, or none when the text starts with no
 // number: it would read as 0 and give a wrong result that looks right.
@@ -74,9 +72,9 @@ EnrichedAirOutcome calculateEnrichedAir(QStringView oxygenText, QStringView dept
             outcome.message = kEnrichedAirMessage.toString();
             return outcome;
         }
-        outcome.depth = numbers::formatSingle(equivalentAirDepth(*oxygen, *depth), kDepthPattern);
+        outcome.depth = numbers::formatOneDecimal(equivalentAirDepth(*oxygen, *depth));
         clearFlags();
-        outcome.pressure = numbers::formatSingle(oxygenPartialPressure(*oxygen, *depth), kPressurePattern);
+        outcome.pressure = numbers::formatTwoDecimals(oxygenPartialPressure(*oxygen, *depth));
     } catch (const numbers::CalculationError &) {
         outcome.message = kEnrichedAirMessage.toString();
     }

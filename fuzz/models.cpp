@@ -134,8 +134,6 @@ void multiply(Decimal &n, int factor)
 
 std::u16string formatSingle(float value, int decimals)
 {
-    if (std::isnan(value))
-        return u"非数";
     if (std::isinf(value))
         return value < 0 ? u"-∞" : u"∞";
 

@@ -51,6 +51,7 @@ std::optional<double> leadingNumber(std::u16string_view text);
 // significant digits (ties to even, as a correctly rounded decimal form), then
 // half away from zero to the decimals. A negative value keeps its minus sign
 // even when it rounds to zero; an exact zero of either sign has none.
+// Not for not a number, which is no result.
 std::u16string formatSingle(float value, int decimals);
 
 // The calculators' arithmetic on 32-bit operands; nullopt when the

@@ -13,12 +13,8 @@ void clearFlags() noexcept
 
 void check()
 {
-    const int raised = std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
-    if (raised == 0)
-        return;
-    throw numbers::CalculationError((raised & FE_DIVBYZERO) && !(raised & (FE_INVALID | FE_OVERFLOW))
-                                        ? numbers::Failure::DivisionByZero
-                                        : numbers::Failure::Overflow);
+    if (std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW) != 0)
+        throw CalculationError();
 }
 
 } // namespace numbers::fpcheck

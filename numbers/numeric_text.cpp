@@ -127,7 +127,7 @@ double leadingNumber(QStringView text)
                 exponent = -exponent;
         }
         if (found && position + exponent > 0)
-            throw numbers::CalculationError(numbers::Failure::Overflow);
+            throw CalculationError();
         magnitude = 0.0;
     }
     return negative ? -magnitude : magnitude;

@@ -9,7 +9,7 @@ namespace numbers {
 // ASCII digits with an optional decimal point and an optional exponent
 // (e or E, optional sign, digits). Whatever follows is ignored: "200abc" is
 // 200. The decimal point is always '.', whatever the user's locale.
-// A number beyond the double range throws CalculationError(Failure::Overflow); a
+// A number beyond the double range throws CalculationError; a
 // number too small for a double becomes 0 (or the nearest denormal).
 double leadingNumber(QStringView text);
 

@@ -1,4 +1,4 @@
-#include "pattern_format.h"
+#include "result_format.h"
 
 #include "calculation_error.h"
 
@@ -11,32 +11,10 @@
 namespace numbers {
 namespace {
 
-struct Pattern {
-    int decimals = 0;
-};
-
-Pattern parsePattern(QStringView pattern)
+QString formatFixed(float value, int decimals)
 {
-    const qsizetype point = pattern.indexOf(u'.');
-    const QStringView integer = point < 0 ? pattern : pattern.first(point);
-    const QStringView fraction = point < 0 ? QStringView() : pattern.sliced(point + 1);
-    bool valid = !integer.isEmpty() && integer.back() == u'0' && fraction.size() <= 15;
-    for (QChar c : integer)
-        valid = valid && (c == u'#' || c == u'0');
-    for (QChar c : fraction)
-        valid = valid && c == u'0';
-    if (!valid)
-        throw numbers::CalculationError(numbers::Failure::InvalidFormat);
-    return Pattern{static_cast<int>(fraction.size())};
-}
-
-} // namespace
-
-QString formatSingle(float value, QStringView pattern)
-{
-    const Pattern format = parsePattern(pattern);
     if (std::isnan(value))
-        return kNotANumberText.toString();
+        throw CalculationError();
     if (std::isinf(value))
         return (value < 0 ? kNegativeInfinityText : kInfinityText).toString();
 
@@ -63,7 +41,7 @@ QString formatSingle(float value, QStringView pattern)
     std::string digits(static_cast<std::size_t>(1 + leadingZeros), '0');
     digits += significand;
     int pointPos = 1 + leadingZeros + integerDigits; // digits before the point
-    const int needed = pointPos + format.decimals;
+    const int needed = pointPos + decimals;
     if (static_cast<int>(digits.size()) < needed + 1)
         digits.append(static_cast<std::size_t>(needed + 1 - static_cast<int>(digits.size())), '0');
 
@@ -88,11 +66,21 @@ QString formatSingle(float value, QStringView pattern)
     if (value < 0) // false for -0.0f as for +0.0f
         text.push_back('-');
     text += integer;
-    if (format.decimals > 0) {
-        text.push_back('.');
-        text += fraction;
-    }
+    text.push_back('.');
+    text += fraction;
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+QString formatOneDecimal(float value)
+{
+    return formatFixed(value, 1);
+}
+
+QString formatTwoDecimals(float value)
+{
+    return formatFixed(value, 2);
 }
 
 } // namespace numbers
