@@ -17,14 +17,6 @@ namespace desktop {
 
 namespace {
 
-PageOpener *testOpener = nullptr;
-
-PageOpener &pageOpener()
-{
-    static DesktopPageOpener desktopOpener;
-    return testOpener ? *testOpener : desktopOpener;
-}
-
 // The xdg-open that Qt's desktop services would hand a page to, or empty
 // where they open pages another way.
 QString xdgOpenProgram()
@@ -81,15 +73,32 @@ void reportNotOpened(QWidget *owner, const QString &address)
     showMessage(message);
 }
 
-} // namespace
+// The desktop's opener. Where Qt would hand the page to xdg-open (Linux and
+// the other Unix desktops outside a Flatpak or Snap sandbox, xdg-open on
+// PATH), Qt reports success as soon as xdg-open has started and what becomes
+// of it is lost; so there it runs xdg-open itself, waits only for it to
+// start, and calls `failedLater` if it ends with a non-zero status.
+// Everywhere else QDesktopServices::openUrl.
+class DesktopPageOpener final : public PageOpener {
+public:
+    bool open(const QUrl &url, std::function<void()> failedLater) override
+    {
+        const QString xdgOpen = xdgOpenProgram();
+        if (!xdgOpen.isEmpty())
+            return openWithXdgOpen(xdgOpen, url, std::move(failedLater));
+        return QDesktopServices::openUrl(url);
+    }
+};
 
-bool DesktopPageOpener::open(const QUrl &url, std::function<void()> failedLater)
+PageOpener *testOpener = nullptr;
+
+PageOpener &pageOpener()
 {
-    const QString xdgOpen = xdgOpenProgram();
-    if (!xdgOpen.isEmpty())
-        return openWithXdgOpen(xdgOpen, url, std::move(failedLater));
-    return QDesktopServices::openUrl(url);
+    static DesktopPageOpener desktopOpener;
+    return testOpener ? *testOpener : desktopOpener;
 }
+
+} // namespace
 
 void setPageOpener(PageOpener *opener)
 {

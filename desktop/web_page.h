@@ -19,17 +19,6 @@ public:
     virtual bool open(const QUrl &url, std::function<void()> failedLater) = 0;
 };
 
-// The desktop's opener. Where Qt would hand the page to xdg-open (Linux and
-// the other Unix desktops outside a Flatpak or Snap sandbox, xdg-open on
-// PATH), Qt reports success as soon as xdg-open has started and what becomes
-// of it is lost; so there it runs xdg-open itself, waits only for it to
-// start, and calls `failedLater` if it ends with a non-zero status.
-// Everywhere else QDesktopServices::openUrl.
-class DesktopPageOpener final : public PageOpener {
-public:
-    bool open(const QUrl &url, std::function<void()> failedLater) override;
-};
-
 // For tests: `opener` opens every page from now on; null puts the desktop's
 // back.
 void setPageOpener(PageOpener *opener);
