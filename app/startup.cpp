@@ -1,7 +1,7 @@
 #include "startup.h"
 
+#include "result_box.h"
 #include "sorvane_identity.h"
-#include "window_builder.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -29,7 +29,7 @@ void setUp(QApplication &application)
         QCoreApplication::installTranslator(translator);
     else
         delete translator;
-    layout::registerJapaneseFontAliases();
+    layout::installResultBoxAccessibility();
 }
 
 } // namespace app

@@ -38,13 +38,11 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${SORVANE_HOME_PAGE})
 set(sorvane_runtime_packages qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic fonts-ipafont-mincho)
 find_program(SORVANE_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(SORVANE_DPKG_SHLIBDEPS)
-  # The linked libraries, with the versions the build saw, come from dpkg;
-  # so does qt6-base-abi for the Qt release built with, as the font mapping
-  # uses one of Qt's private calls (layout/font_alias_linux.cpp).
+  # The linked libraries, with the versions the build saw, come from dpkg.
+  # The program uses Qt's public API alone, so no exact Qt release is named.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
-  list(PREPEND sorvane_runtime_packages "libqt6widgets6 (>= 6.4)" "libqt6gui6 (>= 6.4)" "libqt6core6 (>= 6.4)"
-       "qt6-base-abi (= ${Qt6_VERSION})")
+  list(PREPEND sorvane_runtime_packages "libqt6widgets6 (>= 6.4)" "libqt6gui6 (>= 6.4)" "libqt6core6 (>= 6.4)")
 endif()
 list(JOIN sorvane_runtime_packages ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 

@@ -1,14 +1,11 @@
 #include "window_builder.h"
 
-#include "font_alias.h"
+#include "control_behaviours.h"
+#include "result_box.h"
 #include "window_fit.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QDialog>
-#include <QFontDatabase>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -20,126 +17,7 @@
 
 namespace layout {
 
-QFont layoutFont(QStringView family, qreal points, bool bold)
-{
-    QFont font(family.toString());
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    font.setItalic(false);
-    font.setUnderline(false);
-    font.setStrikeOut(false);
-    return font;
-}
-
 namespace {
-
-void mapFace(QStringView layoutName, const QStringList &wanted, const QStringList &families)
-{
-#ifdef Q_OS_WIN
-    // Windows has the layout's faces; the substitution only serves where they
-    // are missing, as under Wine.
-    Q_UNUSED(families);
-#else
-    // The first installed face becomes another name of the layout's face, so
-    // the font database finds it under that name at once (font_alias_linux.cpp
-    // says why not a substitution).
-    for (const QString &face : wanted) {
-        if (families.contains(face)) {
-            aliasFontFamily(face, layoutName.toString());
-            return;
-        }
-    }
-#endif
-    // None of them here: let the substitution take whatever comes closest.
-    QFont::insertSubstitutions(layoutName.toString(), wanted);
-}
-
-} // namespace
-
-void registerJapaneseFontAliases()
-{
-    // Proportional gothic for proportional gothic, mincho for mincho; the
-    // monospaced IPA faces and the generic families are the fallbacks. The
-    // installed families are listed once: the list walks the whole database.
-    const QStringList families = QFontDatabase::families();
-    mapFace(kPGothic,
-            {QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"), QStringLiteral("IPAGothic"),
-             QStringLiteral("Noto Sans CJK JP"), QStringLiteral("sans-serif")},
-            families);
-    mapFace(kMincho,
-            {QStringLiteral("IPAMincho"), QStringLiteral("IPA明朝"), QStringLiteral("IPAPMincho"),
-             QStringLiteral("Noto Serif CJK JP"), QStringLiteral("serif")},
-            families);
-}
-
-namespace {
-
-// A result box is named after what it shows, yet a screen reader must still
-// get at the number in it, and Qt gives a label that has a name of its own no
-// other text to read. So its value and description are the number, read from
-// the box whenever they are asked for.
-constexpr char kResultBoxProperty[] = "sorvaneResultBox";
-
-class ResultBoxAccessible final : public QAccessibleWidget {
-public:
-    explicit ResultBoxAccessible(QLabel *box) : QAccessibleWidget(box, QAccessible::StaticText) {}
-
-    QString text(QAccessible::Text kind) const override
-    {
-        if (kind == QAccessible::Value || kind == QAccessible::Description)
-            return static_cast<QLabel *>(widget())->text();
-        return QAccessibleWidget::text(kind);
-    }
-};
-
-QAccessibleInterface *resultBoxAccessible(const QString &, QObject *object)
-{
-    auto *box = qobject_cast<QLabel *>(object);
-    if (box && box->property(kResultBoxProperty).toBool())
-        return new ResultBoxAccessible(box);
-    return nullptr;
-}
-
-// A multi-line box in a dialog with a default button: Enter is the dialog's,
-// which presses that button, and Ctrl+Enter starts a new line.
-class TextArea final : public QPlainTextEdit {
-    Q_OBJECT
-
-public:
-    using QPlainTextEdit::QPlainTextEdit;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
-            QPlainTextEdit::keyPressEvent(event);
-        } else if (event->modifiers() & Qt::ControlModifier) {
-            insertPlainText(QStringLiteral("\n"));
-        } else {
-            event->ignore(); // on to the dialog
-        }
-    }
-};
-
-// The wheel steps through a combo box's list only while the box has the
-// focus: turned over another box on its way, it must neither change that
-// box's value nor take the focus there (which a wheel-focus policy would do
-// before the box sees the wheel). The ignored wheel goes on to the parent.
-class WheelOnlyWhenFocused final : public QObject {
-    Q_OBJECT
-
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() != QEvent::Wheel || static_cast<QWidget *>(watched)->hasFocus())
-            return false;
-        event->ignore();
-        return true;
-    }
-};
 
 QWidget *makeLabel(QWidget *parent, const ControlRow &row, QPalette::ColorRole surface)
 {
@@ -153,26 +31,6 @@ QWidget *makeLabel(QWidget *parent, const ControlRow &row, QPalette::ColorRole s
     label->setBackgroundRole(surface);
     label->setAutoFillBackground(!(row.look & Transparent));
     return label;
-}
-
-QWidget *makeResultBox(QWidget *parent, const ControlRow &row)
-{
-    // Once: the factory serves the result boxes of every window built.
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(&resultBoxAccessible);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
-    auto *box = new QLabel(row.caption.toString(), parent);
-    box->setTextFormat(Qt::PlainText);
-    box->setAlignment(Qt::AlignCenter);
-    box->setFrameStyle(QFrame::Box | QFrame::Plain);
-    box->setLineWidth(1);
-    box->setForegroundRole(QPalette::Text);
-    box->setBackgroundRole(QPalette::Base);
-    box->setAutoFillBackground(true);
-    box->setProperty(kResultBoxProperty, true);
-    return box;
 }
 
 QWidget *makeTextBox(QWidget *parent, const ControlRow &row)
@@ -217,7 +75,7 @@ QWidget *makeComboBox(QWidget *parent, const ControlRow &row)
     auto *combo = new QComboBox(parent);
     combo->setEditable(true);
     combo->setFocusPolicy(Qt::StrongFocus);
-    combo->installEventFilter(new WheelOnlyWhenFocused(combo));
+    takeWheelOnlyWhenFocused(combo);
     combo->setInsertPolicy(QComboBox::NoInsert);
     // A typed "3" must stay "3", not be completed to "30" from the list.
     combo->setCompleter(nullptr);
@@ -277,7 +135,7 @@ QWidget *makeControl(QWidget *parent, const ControlRow &row, QPalette::ColorRole
     case ControlKind::Label:
         return makeLabel(parent, row, surface);
     case ControlKind::ResultBox:
-        return makeResultBox(parent, row);
+        return new ResultBox(row.caption.toString(), parent);
     case ControlKind::TextBox:
         return makeTextBox(parent, row);
     case ControlKind::TextArea:
@@ -346,5 +204,3 @@ void WindowBuilder::finish()
 }
 
 } // namespace layout
-
-#include "window_builder.moc"

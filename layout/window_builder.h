@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QFont>
+#include "layout_fonts.h"
+
 #include <QPalette>
 #include <QRect>
 #include <QRgb>
@@ -32,38 +33,9 @@ constexpr QRect twipRect(int left, int top, int width, int height)
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
 }
 
-// The Japanese faces the layouts ask for, by the names they ask for them.
-inline constexpr QStringView kPGothic = u"ＭＳ Ｐゴシック";
-inline constexpr QStringView kMincho = u"ＭＳ 明朝";
-
-// A layout font: the family exactly as named, its size in points (9.75,
-// 14.25 and the like), bold or regular; never italic, underlined or struck.
-QFont layoutFont(QStringView family, qreal points, bool bold);
-
-// Maps the layouts' Windows face names to the Japanese faces installed here
-// (IPA P Gothic and IPA Mincho from Debian's fonts-ipafont-*), so the windows
-// look right without renaming anything. Call once at start-up.
-void registerJapaneseFontAliases();
-
-// A font as a layout names it.
-struct FontSpec {
-    QStringView family;
-    qreal points;
-    bool bold;
-};
-
-// The windows' own font: controls that name no font of their own use it, and
-// the layouts' widths were measured in it.
-inline constexpr FontSpec kWindowFont{kPGothic, 9, false};
-
-inline QFont layoutFont(const FontSpec &font)
-{
-    return layoutFont(font.family, font.points, font.bold);
-}
-
 enum class ControlKind {
     Label,     // a caption
-    ResultBox, // a framed label showing a result; screen readers read its number
+    ResultBox, // a framed label showing a result (ResultBox); screen readers read its number
     TextBox,   // a one-line box for a number
     TextArea,  // a multi-line box in a dialog: Enter is the dialog's, Ctrl+Enter a new line
     Button,
@@ -113,8 +85,8 @@ public:
     WindowBuilder &operator=(const WindowBuilder &) = delete;
 
     QWidget *add(QWidget *parent, const ControlRow &row);
-    // The control as the class its kind makes: QLabel for labels, result
-    // boxes and pictures, QLineEdit, QPlainTextEdit, QPushButton, QComboBox.
+    // The control as the class its kind makes: QLabel for labels and
+    // pictures, ResultBox, QLineEdit, TextArea, QPushButton, QComboBox.
     template <class Control>
     Control *add(QWidget *parent, const ControlRow &row)
     {

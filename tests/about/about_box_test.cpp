@@ -1,4 +1,5 @@
 #include "about_box.h"
+#include "layout_fonts.h"
 #include "page_addresses.h"
 
 #include "recording_message_boxes.h"
@@ -192,8 +193,9 @@ TEST_F(AboutBoxTest, IsAFixedOwnerlessModelessToolWindowAtItsPlace)
 
 TEST_F(AboutBoxTest, ControlsStandWhereTheLayoutPutsThemInTheirFonts)
 {
-    const QString mincho = QStringLiteral("ＭＳ 明朝");
-    const QString gothic = QStringLiteral("ＭＳ Ｐゴシック");
+    // The families the layout's faces are asked for by.
+    const QString mincho = layout::layoutFont(layout::kMincho, 9, false).family();
+    const QString gothic = layout::layoutFont(layout::kPGothic, 9, false).family();
     const struct {
         const char *name;
         QRect geometry;

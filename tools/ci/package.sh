@@ -52,6 +52,10 @@ mapfile -t depends < <(field Depends | tr ',|' '\n\n' | sed -E 's/\(.*\)//; s/^ 
 for needed in $(bash tools/install-deps.sh --names tools/ci/package.depends); do
   printf '%s\n' "${depends[@]}" | grep -qx "$needed" || fail "does not depend on $needed: $(field Depends)"
 done
+# Public Qt alone: a *-abi dependency would tie the package to one exact Qt
+# release, as a private call does.
+abi=$(printf '%s\n' "${depends[@]}" | grep -- '-abi$' || true)
+[[ -z $abi ]] || fail "depends on an exact Qt release: $abi"
 
 # Installed as a user would, then found where the desktop looks.
 # Other jobs on the machine may hold the dpkg lock for a while: wait for it.
