@@ -6,9 +6,9 @@
 #include "layout_tab_widget.h"
 #include "message_box.h"
 #include "page_addresses.h"
+#include "screen_reader.h"
 #include "web_page.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -30,7 +30,7 @@ MainWindow::MainWindow()
     // The enriched-air tab is about a tenth of the work to the first paint:
     // it is made when it first shows, unless a screen reader is listening,
     // which must see the whole window from the start.
-    if (QAccessible::isActive())
+    if (desktop::screenReaderListening())
         makeEnrichedAirTab();
     else
         connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::makeEnrichedAirTab, Qt::SingleShotConnection);

@@ -1,4 +1,5 @@
 #include "main_window_fixture.h"
+#include "screen_reader.h"
 
 #include <QAccessible>
 #include <QKeySequence>
@@ -92,6 +93,20 @@ TEST_F(MainWindowTest, AResultBoxIsNamedByItsCaptionAndStillReadsOutItsNumber)
         EXPECT_EQ(spoken(box, QAccessible::Description), QStringLiteral("13.3")) << row.box;
         box->clear();
         EXPECT_EQ(spoken(box, QAccessible::Value), QString()) << row.box;
+    }
+}
+
+// A screen reader listening as the window is built sees the whole window at
+// once, the hidden tab's controls with their names too.
+TEST(MainWindowForScreenReader, BothTabsControlsExistAndAreNamedFromTheStart)
+{
+    desktop::setScreenReaderListening(true);
+    const ui::MainWindow window;
+    desktop::setScreenReaderListening(std::nullopt);
+    for (const Named &row : kNamed) {
+        auto *box = window.findChild<QWidget *>(QString::fromLatin1(row.box));
+        ASSERT_NE(box, nullptr) << row.box;
+        EXPECT_EQ(box->accessibleName(), QString::fromUtf16(row.name)) << row.box;
     }
 }
 
