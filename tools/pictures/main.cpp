@@ -9,12 +9,10 @@
 // style's fonts and frames), run it on a display server:
 //
 //   xvfb-run -s "-screen 0 800x600x24" build/release/tools/sorvane_pictures screenshots docs
-#include "bmp24.h"
 #include "example_picture.h"
 
 #include "main_window.h"
 #include "startup.h"
-#include "window_builder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,12 +22,6 @@
 #include <QWidget>
 
 namespace {
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-}
 
 int fail(const QString &message)
 {
@@ -94,9 +86,11 @@ int main(int argc, char **argv)
     const QString &path = args[2];
 
     if (mode == u"example") {
-        layout::registerJapaneseFontAliases();
-        const QByteArray bmp = pictures::encodeBmp24(pictures::renderBreathingRateExample());
-        if (!writeFile(path, bmp))
+        // From 32-bit pixels Qt writes a 24-bit, uncompressed, bottom-up
+        // Windows bitmap, the format the About box's picture has always had.
+        const QImage example = pictures::renderBreathingRateExample().convertToFormat(QImage::Format_RGB32);
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || !example.save(&file, "BMP") || !file.commit())
             return fail(QStringLiteral("cannot write ") + path);
         return 0;
     }
