@@ -21,8 +21,8 @@ QString standIn(QStringView layoutFace, const QStringList &wanted, const QString
     // Asking for the installed family by its own name matches it at once, as
     // a private alias of the layout name did: 76.90 M instructions to the
     // main window's first paint against the alias's 77.00 M on Debian 12,
-    // 93.99 M against 93.84 M on Debian 13 (docs/performance.md). A font
-    // substitution is the slow way, 107-125 M: every font and script first
+    // 93.99 M against 93.84 M on Debian 13 (docs/performance.md). Only a
+    // substitution of an installed face is slow: every font and script first
     // fails to match and then asks fontconfig for a sorted fallback list.
     for (const QString &family : wanted) {
         if (installed.contains(family))
