@@ -4,7 +4,8 @@
 # mmdebstrap from Debian's own packages, on a clean copy of the checkout,
 # `bash tools/test.sh`, then `bash tools/ci/package.sh` (builds the package,
 # installs it in the root with apt and starts the installed program until its
-# first window).
+# first window). The Windows build (tools/windows/build.sh) runs in the same
+# root, so its packages are the root's too.
 #
 # The root is made once and cached outside the checkout, keyed by what goes
 # into it: the release, the mirrors, the package lists and the script that
@@ -13,11 +14,14 @@
 # as it was made, and inside its own mount and process namespaces: whatever
 # way the run ends, the kernel takes its mounts and processes with it.
 #
-#   bash tools/ci/debian13.sh [COMMAND...]
+#   bash tools/ci/debian13.sh [--keep FOLDER] [COMMAND...]
 #
 # With a command, runs that instead of the checks, in the copy of the checkout
 # in the root (for instance `bash tools/callgrind-startup.sh`); packages it
-# installs go with the run.
+# installs go with the run. With --keep, the checkout's FOLDER (a build tree,
+# say build/windows) is the host's own, so what the run writes there stays.
+# Inside, /var/cache/sorvane is the host's $SORVANE_CACHE/inside, kept between
+# runs (the Windows Qt is cached there), and SORVANE_DEBIAN13 is set.
 #
 #   SORVANE_CACHE   cache directory (default /var/cache/sorvane, or
 #                   ~/.cache/sorvane when that is not writable)
@@ -48,19 +52,34 @@ if [[ ${1:-} == --inside ]]; then
   mount -t proc proc "$merged/proc"
   mount --rbind /dev "$merged/dev"
   mount -t tmpfs tmpfs "$merged/tmp"
+  if [[ $upper != - ]]; then
+    mkdir -p "$merged/var/cache/sorvane"
+    mount --bind "$SORVANE_DEBIAN13_CACHE" "$merged/var/cache/sorvane"
+    if [[ -n ${SORVANE_DEBIAN13_KEEP:-} ]]; then
+      mkdir -p "$merged/src/$SORVANE_DEBIAN13_KEEP"
+      mount --bind "$checkout/$SORVANE_DEBIAN13_KEEP" "$merged/src/$SORVANE_DEBIAN13_KEEP"
+    fi
+  fi
   # A run may install what it needs beyond the root's packages; the copy goes
   # with the run's upper layer.
   [[ $upper == - ]] || cp -L /etc/resolv.conf "$merged/etc/resolv.conf"
   shift 4
   chroot "$merged" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
-    LANG=C.UTF-8 CI="${CI:-}" bash -c "$*"
+    LANG=C.UTF-8 CI="${CI:-}" SORVANE_DEBIAN13=1 ${SORVANE_JOBS:+SORVANE_JOBS=$SORVANE_JOBS} bash -c "$*"
   exit
+fi
+
+keep=
+if [[ ${1:-} == --keep ]]; then
+  keep=${2%/}
+  [[ -n $keep && $keep != /* && $keep != *..* ]] || fail "--keep takes a folder inside the checkout"
+  shift 2
 fi
 
 bash tools/install-deps.sh tools/ci/debian13.packages
 start=$SECONDS
 suite=trixie
-lists=(tools/debian-packages.txt tools/ci/package.packages)
+lists=(tools/debian-packages.txt tools/ci/package.packages tools/ci/windows.packages)
 # The same mirrors as this machine's apt, named for Debian 13's suites.
 mirrors=()
 while read -r uri; do
@@ -82,6 +101,14 @@ if ! mkdir -p "$cache" 2>/dev/null || [[ ! -w $cache ]]; then
   mkdir -p "$cache"
 fi
 base=$cache/debian13-$key
+# What runs in the root keeps between runs (not named debian13-*, so a new
+# root leaves it be).
+mkdir -p "$cache/inside"
+export SORVANE_DEBIAN13_CACHE=$cache/inside
+if [[ -n $keep ]]; then
+  mkdir -p "$keep"
+  export SORVANE_DEBIAN13_KEEP=$keep
+fi
 
 # A clean copy of the checkout: what git tracks, as it stands in the work tree,
 # and new files git does not ignore; no build trees.
@@ -126,11 +153,20 @@ trap finish EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
+# Every run holds its root's lock shared, so that a run with other inputs
+# (another checkout on the same machine) does not remove a root in use.
+exec 8>"$base.lock"
+flock -s 8
 if [[ ! -f $base/.complete ]]; then
   echo "Debian 13 root: making $base"
   made=$SECONDS
-  # Roots made from other inputs are of no more use.
-  rm -rf --one-file-system "$cache"/debian13-*
+  # Roots made from other inputs are of no more use, once no run uses them.
+  for old in "$cache"/debian13-*/; do
+    old=${old%/}
+    [[ $old == "$base" ]] && continue
+    ( flock -n -x 9 || exit 0; rm -rf --one-file-system "$old"; rm -f "$old.lock" ) 9>"$old.lock"
+  done
+  rm -rf --one-file-system "$base"
   mkdir -p "$base"
   # mmdebstrap mounts what it needs in the new root itself: in a mount
   # namespace of its own, those mounts end with it too.

@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
-# The Windows build, cross-built on Debian: Qt for MinGW-w64 from Debian's
-# source package (built once, then taken from the cache), the program and the
-# tests, the whole suite under Wine on the offscreen platform, the zip and the
-# installer, the smoke check of the unpacked zip under Wine in Xvfb, and the
+# The Windows build, cross-built in the Debian 13 root of tools/ci/debian13.sh
+# whatever release the host runs: Qt for MinGW-w64 from Debian 13's source
+# package (built once, then taken from the cache), the program and the tests,
+# the whole suite under Debian 13's Wine on the offscreen platform, the zip and
+# the installer, the smoke check of the unpacked zip under Wine in Xvfb, and the
 # installer's check: installed, run and removed again under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+if [[ -z ${SORVANE_DEBIAN13:-} ]]; then
+  exec bash tools/ci/debian13.sh --keep build/windows bash tools/ci/windows.sh "$@"
+fi
+wine --version
 start=$SECONDS
 bash tools/windows/build.sh --all
 built=$SECONDS

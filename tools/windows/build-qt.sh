@@ -1,24 +1,39 @@
 #!/usr/bin/env bash
-# Builds Qt for 64-bit Windows (MinGW-w64, shared DLLs) from Debian's own
-# qt6-base source package, the same release as the Linux build, and installs it
-# into a cache outside the checkout. The cache is keyed by the Qt version, the
-# configure options and the compiler, so a second run with the same inputs only
-# prints the prefix. Prints the prefix as its last line.
+# Builds Qt for 64-bit Windows (MinGW-w64, shared DLLs) from Debian 13's own
+# qt6-base source package, at the very version whose host tools (moc, rcc, uic
+# and the rest) the Debian 13 root holds, with Debian's patches applied, and
+# installs it into a cache kept outside the root's throwaway overlay. It runs
+# in that root (tools/ci/debian13.sh), whatever release the host runs, so the
+# compiler, the host tools and the source are Debian 13's.
 #
-#   SORVANE_CACHE   cache directory (default /var/cache/sorvane, or
-#                   ~/.cache/sorvane when that is not writable)
+# The cache is keyed by everything that changes the build's bytes: the source
+# version, the configure options, this script's toolchain file and the
+# versions of the compiler, the MinGW-w64 headers, binutils, CMake and Ninja.
+# A second run with the same inputs only prints the prefix. Before building,
+# the root's qt6-base packages are brought to the version Debian publishes
+# now, so a new upload of qt6-base (a security fix, say) makes a new key and
+# the next build takes it by itself. Prints the prefix as its last line.
+#
+# Beside Qt, the prefix holds sorvane-qt.txt: the Qt version, the Debian
+# source version and the bundled libraries' versions, as the source's
+# qt_attribution.json files give them (the zip's README.txt is made from it).
+#
+#   SORVANE_CACHE   cache directory (default /var/cache/sorvane, which
+#                   tools/ci/debian13.sh keeps between runs)
 #   SORVANE_JOBS    parallel compile jobs (default: the number of cores)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
+if [[ -z ${SORVANE_DEBIAN13:-} ]]; then
+  exec bash "$root/tools/ci/debian13.sh" bash tools/windows/build-qt.sh "$@"
+fi
 toolchain=$root/cmake/mingw-w64.cmake
-
-sudo=()
-[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+fail() {
+  echo "build-qt.sh: $*" >&2
+  exit 1
+}
 
 # Only what the program and its tests use: Core, Gui, Widgets and Test, with
 # the windows and offscreen platform plugins and the Windows styles.
-# direct2d stays on: the windows platform plugin uses the DirectWrite font
-# database, which this release compiles only together with direct2d.
 # tabletevent is off: Debian's tarball drops the wintab headers it needs.
 # Third-party libraries are Qt's bundled copies, so no DLLs beyond Qt's own and
 # the MinGW runtime are needed.
@@ -29,21 +44,56 @@ options=(
   -no-opengl -no-icu -no-dbus -no-glib -no-openssl -no-feature-vulkan
   -no-feature-network -no-feature-sql -no-feature-xml -no-feature-concurrent
   -no-feature-printsupport -no-feature-pdf -no-feature-jpeg
-  -no-feature-tabletevent -feature-direct2d
+  -no-feature-tabletevent
   -qt-zlib -qt-libpng -qt-pcre -qt-freetype -qt-harfbuzz -qt-doubleconversion
 )
+# The bundled libraries with a release of their own that these options
+# compile into the DLLs, as folder under src/3rdparty and the name users know
+# them by: their versions go into sorvane-qt.txt.
+bundled=(freetype:FreeType harfbuzz-ng:HarfBuzz libpng:libpng pcre2:PCRE2 zlib:zlib
+  double-conversion:double-conversion md4c:MD4C tinycbor:TinyCBOR)
 
-version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
-[[ -n $version ]] || { echo "build-qt.sh: qt6-base-dev is not installed" >&2; exit 1; }
+# Debian's source packages come from the mirrors the root already uses: the
+# root has no deb-src entry, so one is derived from each deb entry.
+derive_deb_src() {
+  local list=/etc/apt/sources.list.d/sorvane-src.list
+  [[ -f $list ]] && return
+  {
+    sed -nE 's/^deb(\s)/deb-src\1/p' /etc/apt/sources.list 2>/dev/null || true
+    sed -nE 's/^deb(\s)/deb-src\1/p' /etc/apt/sources.list.d/*.list 2>/dev/null || true
+  } >"$list.new"
+  for sources in /etc/apt/sources.list.d/*.sources; do
+    [[ -f $sources ]] && sed -E 's/^Types:.*/Types: deb-src/' "$sources" >"${list%.list}-${sources##*/}"
+  done
+  mv "$list.new" "$list"
+  apt-get update -qq
+}
+derive_deb_src
+
+# The qt6-base binaries in the root (libqt6core6t64, qt6-base-dev, ...) follow
+# the source Debian publishes now, so host tools and source are one version.
+candidate=$(apt-cache policy qt6-base-dev | sed -nE 's/^\s*Candidate: //p')
+installed=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
+[[ -n $candidate && $candidate != '(none)' ]] || fail "no qt6-base-dev in the root's mirrors"
+if [[ $installed != "$candidate" ]]; then
+  mapfile -t packages < <(dpkg-query -W -f='${db:Status-Abbrev} ${binary:Package} ${source:Package}\n' |
+                            awk '$1 == "ii" && $3 == "qt6-base" { print $2 }')
+  echo "qt6-base-dev: ${installed:-not installed} in the root, $candidate published: upgrading"
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+    "${packages[@]}" qt6-base-dev >/dev/null
+fi
+version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
 upstream=${version%%+*}
-key=$( { echo "$version"; printf '%s\n' "${options[@]}"; x86_64-w64-mingw32-g++-posix --version | head -n1; } |
-         sha256sum | cut -c1-12)
+key=$( {
+  echo "$version"
+  printf '%s\n' "${options[@]}"
+  cat "$toolchain"
+  dpkg-query -W -f='${binary:Package} ${Version}\n' g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev \
+    binutils-mingw-w64-x86-64 cmake ninja-build
+} | sha256sum | cut -c1-12)
 
 cache=${SORVANE_CACHE:-/var/cache/sorvane}
-if ! mkdir -p "$cache" 2>/dev/null || [[ ! -w $cache ]]; then
-  cache=${XDG_CACHE_HOME:-$HOME/.cache}/sorvane
-  mkdir -p "$cache"
-fi
+mkdir -p "$cache"
 prefix=$cache/qt-$upstream-mingw-x86_64-$key
 # Qt's own Japanese translations do not depend on the platform: they come from
 # Debian's qt6-translations-l10n, where QLibraryInfo looks in this Qt.
@@ -53,31 +103,24 @@ add_translations() {
 }
 if [[ -f $prefix/.complete ]]; then
   add_translations
-  echo "Qt $upstream for Windows: cached"
+  echo "Qt $upstream for Windows ($version): cached"
   echo "$prefix"
   exit 0
-fi
-
-# Debian's source packages come from the mirrors the machine already uses.
-sources=/etc/apt/sources.list.d/debian.sources
-srcs=/etc/apt/sources.list.d/debian-src.sources
-if ! apt-get source --print-uris -qq qt6-base >/dev/null 2>&1; then
-  [[ -f $sources ]] || { echo "build-qt.sh: no $sources to derive a deb-src entry from" >&2; exit 1; }
-  sed -E 's/^Types:.*/Types: deb-src/' "$sources" | "${sudo[@]}" tee "$srcs" >/dev/null
-  "${sudo[@]}" apt-get update -qq
 fi
 
 work=$(mktemp -d "${TMPDIR:-/var/tmp}/sorvane-qt.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 start=$SECONDS
-apt-get source -qq "qt6-base=$version" >/dev/null 2>&1 || apt-get source -qq qt6-base
+# dpkg-source unpacks the upstream tarball and applies Debian's patches.
+apt-get source -qq "qt6-base=$version" >/dev/null 2>&1 || fail "apt-get source qt6-base=$version failed"
 src=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' -print -quit)
-[[ -n $src ]] || { echo "build-qt.sh: apt-get source gave no qt6-base directory" >&2; exit 1; }
+[[ -n $src ]] || fail "apt-get source gave no qt6-base directory"
 
 # Installed straight into the cache; only a finished install is marked complete,
-# so an interrupted build is started again from scratch.
-rm -rf "$prefix"
+# so an interrupted build is started again from scratch. Builds from other
+# inputs are of no more use.
+rm -rf "$cache"/qt-*-mingw-x86_64-*
 mkdir build
 cd build
 "$src/configure" -prefix "$prefix" "${options[@]}" -qt-host-path /usr -- -G Ninja \
@@ -87,6 +130,18 @@ cd build
 nice -n 10 cmake --build . --parallel "${SORVANE_JOBS:-$(nproc)}"
 cmake --install . >/dev/null
 add_translations
+{
+  echo "qt $upstream"
+  echo "debian $version"
+  for library in "${bundled[@]}"; do
+    json=$src/src/3rdparty/${library%%:*}/qt_attribution.json
+    [[ -f $json ]] || fail "no $json"
+    # The first entry is the library itself; later ones are parts of it.
+    release=$(sed -nE 's/^\s*"Version": "(.*)",?$/\1/p' "$json" | head -n 1)
+    [[ -n $release ]] || fail "no version in $json"
+    echo "bundled ${library#*:} $release"
+  done
+} >"$prefix/sorvane-qt.txt"
 touch "$prefix/.complete"
-echo "Qt $upstream for Windows built in $(( (SECONDS - start) / 60 )) min $(( (SECONDS - start) % 60 )) s"
+echo "Qt $upstream for Windows ($version) built in $(( (SECONDS - start) / 60 )) min $(( (SECONDS - start) % 60 )) s"
 echo "$prefix"

@@ -2,17 +2,24 @@
 # Builds the Windows packages in build/windows/package: the zip,
 # sorvane-<release>-windows-x86_64.zip, and the installer made from the same
 # files, sorvane-<release>-windows-x86_64-setup.exe (make-installer.sh). The
-# files are Qt for MinGW-w64 from Debian's source (cached, see build-qt.sh), the
-# program cross-built against it, and beside sorvane.exe the DLLs and plugins
+# files are Qt for MinGW-w64 from Debian 13's source (cached, see build-qt.sh),
+# the program cross-built against it, and beside sorvane.exe the DLLs and plugins
 # it loads, in the layout windeployqt gives, with Qt's Japanese translations,
 # the README.txt the build generates and the licences. Checks the zip's
 # contents before it ends. Prints the zip's path and then the installer's as
 # its last two lines.
 #
 # With --all it also builds the test programs (tools/ci/windows.sh runs them).
+#
+# It all happens in the Debian 13 root of tools/ci/debian13.sh, whatever
+# release the host runs: Debian 13's MinGW-w64, Qt host tools and qt6-base
+# source. build/windows is the host's, so the packages and the build tree stay.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
+if [[ -z ${SORVANE_DEBIAN13:-} ]]; then
+  exec bash tools/ci/debian13.sh --keep build/windows bash tools/windows/build.sh "$@"
+fi
 fail() {
   echo "build.sh: $*" >&2
   exit 1
@@ -23,6 +30,12 @@ targets=(--target sorvane)
 bash tools/install-deps.sh tools/debian-packages.txt tools/ci/windows.packages
 qt=$(bash tools/windows/build-qt.sh | tail -n 1)
 export SORVANE_QT_WINDOWS=$qt
+# A tree configured elsewhere (on the host, before this build moved into the
+# root) cannot be reused here: it is made anew.
+if [[ -f build/windows/CMakeCache.txt ]] &&
+  ! grep -qxF "CMAKE_HOME_DIRECTORY:INTERNAL=$root" build/windows/CMakeCache.txt; then
+  find build/windows -mindepth 1 -delete
+fi
 cmake --preset windows >/dev/null
 nice -n 10 cmake --build --preset windows "${targets[@]}"
 
@@ -60,9 +73,10 @@ deploy_imports() {
 
 # Qt gathers the Windows build's programs at the top of the build tree.
 cp build/windows/sorvane.exe "$stage/"
-# Plugins the program loads: the windows platform, the Windows Vista style
-# (Qt's default on Windows) and the .ico reader for the program icon.
-for plugin in platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qico.dll; do
+# Plugins the program loads: the windows platform, the Windows styles (the
+# program asks for windowsvista, which this one holds) and the .ico reader for
+# the program icon.
+for plugin in platforms/qwindows.dll styles/qmodernwindowsstyle.dll imageformats/qico.dll; do
   mkdir -p "$stage/$(dirname "$plugin")"
   cp "$qt/plugins/$plugin" "$stage/$plugin"
 done
@@ -73,6 +87,9 @@ done
 # the program's folder for Qt's prefix, so the translations are found there.
 mkdir -p "$stage/translations" "$stage/licenses"
 cp "$qt/translations/qtbase_ja.qm" "$stage/translations/"
+# Qt reads the windows platform's arguments (the font engine) from qt.conf
+# beside the program.
+sed 's/$/\r/' tools/windows/qt.conf >"$stage/qt.conf"
 $mingw-strip --strip-unneeded "$stage"/*.exe "$stage"/*.dll "$stage"/*/*.dll
 
 # The notes in Japanese, generated with Windows line ends from
@@ -83,7 +100,7 @@ cp build/windows/package-files/README.txt "$stage/README.txt"
 crlf() { sed 's/$/\r/' "$1" >"$2"; }
 crlf /usr/share/common-licenses/LGPL-3 "$stage/licenses/LGPL-3.txt"
 crlf /usr/share/common-licenses/GPL-3 "$stage/licenses/GPL-3.txt"
-crlf /usr/share/doc/libqt6core6/copyright "$stage/licenses/qt6-base.txt"
+crlf /usr/share/doc/libqt6core6t64/copyright "$stage/licenses/qt6-base.txt"
 crlf /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licenses/gcc-mingw-w64.txt"
 crlf /usr/share/doc/mingw-w64-common/copyright "$stage/licenses/mingw-w64.txt"
 
@@ -93,6 +110,7 @@ zip=$PWD/$out/$name.zip
 # The zip holds this and nothing else.
 expected=$(sort <<END
 $name/README.txt
+$name/qt.conf
 $name/sorvane.exe
 $name/Qt6Core.dll
 $name/Qt6Gui.dll
@@ -101,7 +119,7 @@ $name/libgcc_s_seh-1.dll
 $name/libstdc++-6.dll
 $name/libwinpthread-1.dll
 $name/platforms/qwindows.dll
-$name/styles/qwindowsvistastyle.dll
+$name/styles/qmodernwindowsstyle.dll
 $name/imageformats/qico.dll
 $name/translations/qtbase_ja.qm
 $name/licenses/LGPL-3.txt
@@ -113,6 +131,10 @@ END
 )
 files=$(unzip -Z1 "$zip" | grep -v '/$' | sort)
 [[ $files == "$expected" ]] || fail "zip contents differ:"$'\n'"$(diff <(echo "$expected") <(echo "$files"))"
+# The Qt inside is the one built here: Qt6Core.dll's version record (its
+# strings are UTF-16) names Qt 6.8.
+core_version=$(strings -el "$stage/Qt6Core.dll" | grep -A1 -x FileVersion | tail -n 1)
+[[ $core_version == 6.8.* ]] || fail "Qt6Core.dll's version record says \"$core_version\", not 6.8"
 unzip -l "$zip"
 
 setup=$PWD/$out/$name-setup.exe

@@ -8,21 +8,32 @@
 # window (a message box) opens, if no result is written into the result box, or
 # if the program does not end.
 #
-#   smoke.sh ZIP|SORVANE.EXE [SCREENSHOT.png]
+#   smoke.sh ZIP|SORVANE.EXE [SCREENSHOT.png | FOLDER/]
 #
 # With a second argument it saves the window after the calculation there.
+# Given a folder (ending in /), it saves three pictures into it, to set a new
+# Qt's look beside the old one's: breathing-rate.png (the window after the
+# calculation), enriched-air.png (the other tab, shown with Ctrl+PgDown) and
+# about.png (the About box, opened from the menu "ファイル" → "ヘルプ" and
+# closed with Esc).
 # It runs in the prefix wine-desktop.sh makes.
 set -euo pipefail
 fail() {
   echo "smoke.sh: $*" >&2
   exit 1
 }
-[[ $# -ge 1 ]] || fail "usage: smoke.sh ZIP|SORVANE.EXE [SCREENSHOT.png]"
+[[ $# -ge 1 ]] || fail "usage: smoke.sh ZIP|SORVANE.EXE [SCREENSHOT.png | FOLDER/]"
 if [[ -z ${SORVANE_SMOKE_DISPLAY:-} ]]; then
   exec env SORVANE_SMOKE_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
 fi
 package=$(realpath "$1")
 shot=${2:+$(realpath -m "$2")}
+pictures=
+if [[ ${2:-} == */ ]]; then
+  pictures=$shot
+  shot=$pictures/breathing-rate.png
+  mkdir -p "$pictures"
+fi
 
 source "$(dirname "$0")/wine-desktop.sh"
 
@@ -75,6 +86,26 @@ done
 if [[ -n $shot ]]; then
   import -window root -crop "${WIDTH}x$HEIGHT+$X+$Y" +repage "$shot"
   echo "saved $shot"
+fi
+if [[ -n $pictures ]]; then
+  xdotool key ctrl+Next
+  sleep 2
+  import -window root -crop "${WIDTH}x$HEIGHT+$X+$Y" +repage "$pictures/enriched-air.png"
+  echo "saved $pictures/enriched-air.png"
+  xdotool key ctrl+Prior
+  # "ファイル" is the menu bar's first entry; Down and Enter take its first
+  # item, "ヘルプ".
+  xdotool mousemove "$((X + 20))" "$((Y + 8))" click 1
+  sleep 1
+  xdotool key Down Return
+  about=$(timeout 30 xdotool search --sync --onlyvisible --name '^ﾊﾞｰｼﾞｮﾝ情報$' | head -n 1) ||
+    fail "no About box within 30 s"
+  sleep 2
+  eval "$(xdotool getwindowgeometry --shell "$about" | sed 's/^/ABOUT_/')"
+  import -window root -crop "${ABOUT_WIDTH}x$ABOUT_HEIGHT+$ABOUT_X+$ABOUT_Y" +repage "$pictures/about.png"
+  echo "saved $pictures/about.png"
+  xdotool key Escape
+  sleep 1
 fi
 xdotool windowfocus --sync "$window"
 xdotool key alt+F4
