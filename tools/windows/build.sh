@@ -87,9 +87,6 @@ done
 # the program's folder for Qt's prefix, so the translations are found there.
 mkdir -p "$stage/translations" "$stage/licenses"
 cp "$qt/translations/qtbase_ja.qm" "$stage/translations/"
-# Qt reads the windows platform's arguments (the font engine) from qt.conf
-# beside the program.
-sed 's/$/\r/' tools/windows/qt.conf >"$stage/qt.conf"
 $mingw-strip --strip-unneeded "$stage"/*.exe "$stage"/*.dll "$stage"/*/*.dll
 
 # The notes in Japanese, generated with Windows line ends from
@@ -98,6 +95,9 @@ $mingw-strip --strip-unneeded "$stage"/*.exe "$stage"/*.dll "$stage"/*/*.dll
 # packages they were built from.
 cp build/windows/package-files/README.txt "$stage/README.txt"
 crlf() { sed 's/$/\r/' "$1" >"$2"; }
+# Qt reads the windows platform's arguments (the font engine) from qt.conf
+# beside the program.
+crlf tools/windows/qt.conf "$stage/qt.conf"
 crlf /usr/share/common-licenses/LGPL-3 "$stage/licenses/LGPL-3.txt"
 crlf /usr/share/common-licenses/GPL-3 "$stage/licenses/GPL-3.txt"
 crlf /usr/share/doc/libqt6core6t64/copyright "$stage/licenses/qt6-base.txt"
