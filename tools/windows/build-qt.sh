@@ -15,8 +15,10 @@
 # the next build takes it by itself. Prints the prefix as its last line.
 #
 # Beside Qt, the prefix holds sorvane-qt.txt: the Qt version, the Debian
-# source version and the bundled libraries' versions, as the source's
-# qt_attribution.json files give them (the zip's README.txt is made from it).
+# source version, the epoch and the configure options, and the bundled
+# libraries' versions and SPDX licences, as the source's qt_attribution.json
+# files give them (the zip's README.txt and the release's bill of materials are
+# made from it).
 #
 #   SORVANE_CACHE   cache directory (default /var/cache/sorvane, which
 #                   tools/ci/debian13.sh keeps between runs)
@@ -36,7 +38,8 @@ fail() {
 # the windows and offscreen platform plugins and the Windows styles.
 # tabletevent is off: Debian's tarball drops the wintab headers it needs.
 # Third-party libraries are Qt's bundled copies, so no DLLs beyond Qt's own and
-# the MinGW runtime are needed.
+# the MinGW runtime are needed. -sbom installs Qt's own SPDX document under
+# sbom/, which the release's bill of materials refers to.
 options=(
   -release -shared -opensource -confirm-license
   -xplatform win32-g++
@@ -44,7 +47,8 @@ options=(
   -no-opengl -no-icu -no-dbus -no-glib -no-openssl -no-feature-vulkan
   -no-feature-network -no-feature-sql -no-feature-xml -no-feature-concurrent
   -no-feature-printsupport -no-feature-pdf -no-feature-jpeg
-  -no-feature-tabletevent
+  -no-feature-tabletevent -no-feature-direct2d
+  -sbom
   -qt-zlib -qt-libpng -qt-pcre -qt-freetype -qt-harfbuzz -qt-doubleconversion
 )
 # The bundled libraries with a release of their own that these options
@@ -72,6 +76,9 @@ derive_deb_src
 
 # The qt6-base binaries in the root (libqt6core6t64, qt6-base-dev, ...) follow
 # the source Debian publishes now, so host tools and source are one version.
+# The folder the source and build trees are mapped to in what the compiler
+# writes, so that the random temporary folder leaves no trace in the DLLs.
+mapped=/usr/src/sorvane-qt
 candidate=$(apt-cache policy qt6-base-dev | sed -nE 's/^\s*Candidate: //p')
 installed=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
 [[ -n $candidate && $candidate != '(none)' ]] || fail "no qt6-base-dev in the root's mirrors"
@@ -84,9 +91,12 @@ if [[ $installed != "$candidate" ]]; then
 fi
 version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
 upstream=${version%%+*}
+# How the build is made reproducible is part of what it makes.
+reproducible="epoch from debian/changelog; -ffile-prefix-map of the build folder to $mapped"
 key=$( {
   echo "$version"
   printf '%s\n' "${options[@]}"
+  echo "$reproducible"
   cat "$toolchain"
   dpkg-query -W -f='${binary:Package} ${Version}\n' g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev \
     binutils-mingw-w64-x86-64 cmake ninja-build
@@ -117,22 +127,46 @@ apt-get source -qq "qt6-base=$version" >/dev/null 2>&1 || fail "apt-get source q
 src=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' -print -quit)
 [[ -n $src ]] || fail "apt-get source gave no qt6-base directory"
 
+# Two builds of the same inputs give the same bytes, on any machine: the time
+# every tool stamps (rcc's file times, the DLLs' PE headers) is the source
+# package's own, from its changelog, as Debian's builders take it, and the
+# temporary folder is mapped away wherever the compiler records a path.
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$src/debian/changelog" -STimestamp)
+export SOURCE_DATE_EPOCH
+export CFLAGS="-ffile-prefix-map=$work=$mapped" CXXFLAGS="-ffile-prefix-map=$work=$mapped"
+
 # Installed straight into the cache; only a finished install is marked complete,
-# so an interrupted build is started again from scratch. Builds from other
-# inputs are of no more use.
-rm -rf "$cache"/qt-*-mingw-x86_64-*
+# so an interrupted build is started again from scratch.
+rm -rf "$prefix"
 mkdir build
 cd build
 "$src/configure" -prefix "$prefix" "${options[@]}" -qt-host-path /usr -- -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >configure.log 2>&1 \
   || { tail -n 60 configure.log >&2; exit 1; }
+grep -q -- "-ffile-prefix-map=$work=$mapped" CMakeCache.txt || fail "the compiler flags lost -ffile-prefix-map"
 nice -n 10 cmake --build . --parallel "${SORVANE_JOBS:-$(nproc)}"
-cmake --install . >/dev/null
+# The install writes Qt's SPDX document too; should that step ever fail, Qt
+# itself is still good: it is installed without the document.
+sbom=yes
+if ! cmake --install . >install.log 2>&1; then
+  tail -n 30 install.log >&2
+  echo "build-qt.sh: the install failed; installing again without Qt's SPDX document" >&2
+  cmake -DQT_GENERATE_SBOM=OFF . >/dev/null
+  cmake --build . >/dev/null
+  cmake --install . >/dev/null
+  sbom=no
+fi
+if leaks=$(grep -l -F "$work" "$prefix"/bin/*.dll "$prefix"/plugins/*/*.dll); then
+  echo "build-qt.sh: warning: the build folder is named in $leaks" >&2
+fi
 add_translations
 {
   echo "qt $upstream"
   echo "debian $version"
+  echo "epoch $SOURCE_DATE_EPOCH"
+  echo "configure ${options[*]}"
+  echo "sbom $sbom"
   for library in "${bundled[@]}"; do
     json=$src/src/3rdparty/${library%%:*}/qt_attribution.json
     [[ -f $json ]] || fail "no $json"
@@ -140,8 +174,14 @@ add_translations
     release=$(sed -nE 's/^\s*"Version": "(.*)",?$/\1/p' "$json" | head -n 1)
     [[ -n $release ]] || fail "no version in $json"
     echo "bundled ${library#*:} $release"
+    licence=$(sed -nE 's/^\s*"LicenseId": "(.*)",?$/\1/p' "$json" | head -n 1)
+    echo "licence ${library#*:} ${licence:-NOASSERTION}"
   done
 } >"$prefix/sorvane-qt.txt"
 touch "$prefix/.complete"
+# Builds from other inputs are of no more use.
+for old in "$cache"/qt-*-mingw-x86_64-*; do
+  [[ $old == "$prefix" ]] || rm -rf "$old"
+done
 echo "Qt $upstream for Windows ($version) built in $(( (SECONDS - start) / 60 )) min $(( (SECONDS - start) % 60 )) s"
 echo "$prefix"
