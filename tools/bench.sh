@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Start-up and click measurements of the optimised program against a bare Qt
 # window, on the offscreen platform and on an X server (one Xvfb for the whole
-# run). Prints the machine, then medians and ratios; see README, Performance.
+# run). Prints the machine, then medians and ratios; see docs/performance.md.
 #
 #   bash tools/bench.sh [RUNS [CLICKS]]     (defaults: 25 runs, 300 clicks)
 set -euo pipefail
