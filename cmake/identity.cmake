@@ -34,6 +34,10 @@ set(SORVANE_MAIL sorvane@example.jp)
 set(SORVANE_PUBLISHER ${SORVANE_NAME})
 set(SORVANE_COPYRIGHT "Copyright (C) 2003 ${SORVANE_PUBLISHER}")
 
+# The commit a release is built from (tools/release.sh gives it); the
+# packages' notes and descriptions name it when it is set.
+set(SORVANE_COMMIT "" CACHE STRING "The commit this build is made from, for the packages' notes")
+
 # The program icon as a Qt resource: this file of app/ under this prefix.
 set(SORVANE_ICON_PREFIX /icons)
 set(SORVANE_ICON_FILE sorvane.png)

@@ -11,6 +11,9 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "A small Japanese-language calculator for r
 breathing rate in litres per minute at the surface from the tank pressures,
 the tank volume, the average depth and the time at depth; and the equivalent
 air depth and oxygen partial pressure of an enriched-air (nitrox) mix.")
+if(SORVANE_COMMIT)
+  string(APPEND CPACK_DEBIAN_PACKAGE_DESCRIPTION "\nBuilt from commit ${SORVANE_COMMIT}.")
+endif()
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 # A package built on Debian 12 depends on Qt 6.4's libraries and one built on

@@ -21,7 +21,9 @@
 # installs go with the run. With --keep, the checkout's FOLDER (a build tree,
 # say build/windows) is the host's own, so what the run writes there stays.
 # Inside, /var/cache/sorvane is the host's $SORVANE_CACHE/inside, kept between
-# runs (the Windows Qt is cached there), and SORVANE_DEBIAN13 is set.
+# runs (the Windows Qt is cached there), and SORVANE_DEBIAN13 is set;
+# SORVANE_JOBS, SOURCE_DATE_EPOCH and SORVANE_COMMIT pass through, and so does
+# the umask.
 #
 #   SORVANE_CACHE   cache directory (default /var/cache/sorvane, or
 #                   ~/.cache/sorvane when that is not writable)
@@ -65,7 +67,9 @@ if [[ ${1:-} == --inside ]]; then
   [[ $upper == - ]] || cp -L /etc/resolv.conf "$merged/etc/resolv.conf"
   shift 4
   chroot "$merged" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
-    LANG=C.UTF-8 CI="${CI:-}" SORVANE_DEBIAN13=1 ${SORVANE_JOBS:+SORVANE_JOBS=$SORVANE_JOBS} bash -c "$*"
+    LANG=C.UTF-8 CI="${CI:-}" SORVANE_DEBIAN13=1 ${SORVANE_JOBS:+SORVANE_JOBS=$SORVANE_JOBS} \
+    ${SOURCE_DATE_EPOCH:+SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH} ${SORVANE_COMMIT:+SORVANE_COMMIT=$SORVANE_COMMIT} \
+    bash -c "$*"
   exit
 fi
 
@@ -79,7 +83,7 @@ fi
 bash tools/install-deps.sh tools/ci/debian13.packages
 start=$SECONDS
 suite=trixie
-lists=(tools/debian-packages.txt tools/ci/package.packages tools/ci/windows.packages)
+lists=(tools/debian-packages.txt tools/ci/package.packages tools/ci/windows.packages tools/release/release.packages)
 # The same mirrors as this machine's apt, named for Debian 13's suites.
 mirrors=()
 while read -r uri; do

@@ -10,6 +10,10 @@
 # its last two lines.
 #
 # With --all it also builds the test programs (tools/ci/windows.sh runs them).
+# SORVANE_WINDOWS_BUILD names another build tree than build/windows
+# (tools/release.sh builds in a fresh one); SORVANE_COMMIT, the commit the
+# notes and the installer name; SOURCE_DATE_EPOCH, the time every file and
+# header is stamped with.
 #
 # It all happens in the Debian 13 root of tools/ci/debian13.sh, whatever
 # release the host runs: Debian 13's MinGW-w64, Qt host tools and qt6-base
@@ -24,6 +28,7 @@ fail() {
   echo "build.sh: $*" >&2
   exit 1
 }
+build=${SORVANE_WINDOWS_BUILD:-build/windows}
 targets=(--target sorvane)
 [[ ${1:-} == --all ]] && targets=()
 
@@ -32,18 +37,18 @@ qt=$(bash tools/windows/build-qt.sh | tail -n 1)
 export SORVANE_QT_WINDOWS=$qt
 # A tree configured elsewhere (on the host, before this build moved into the
 # root) cannot be reused here: it is made anew.
-if [[ -f build/windows/CMakeCache.txt ]] &&
-  ! grep -qxF "CMAKE_HOME_DIRECTORY:INTERNAL=$root" build/windows/CMakeCache.txt; then
-  find build/windows -mindepth 1 -delete
+if [[ -f $build/CMakeCache.txt ]] &&
+  ! grep -qxF "CMAKE_HOME_DIRECTORY:INTERNAL=$root" "$build/CMakeCache.txt"; then
+  find "$build" -mindepth 1 -delete
 fi
-cmake --preset windows >/dev/null
-nice -n 10 cmake --build --preset windows "${targets[@]}"
+cmake --preset windows -B "$build" -DSORVANE_COMMIT="${SORVANE_COMMIT:-}" >/dev/null
+nice -n 10 cmake --build "$build" "${targets[@]}"
 
 # The release, as cmake/identity.cmake gives it.
-source build/windows/sorvane_identity.sh
-[[ -n $SORVANE_RELEASE ]] || fail "no SORVANE_RELEASE in build/windows/sorvane_identity.sh"
+source "$build/sorvane_identity.sh"
+[[ -n $SORVANE_RELEASE ]] || fail "no SORVANE_RELEASE in $build/sorvane_identity.sh"
 name=sorvane-$SORVANE_RELEASE-windows-x86_64
-out=build/windows/package
+out=$build/package
 stage=$out/$name
 rm -rf "$out"
 mkdir -p "$stage"
@@ -72,7 +77,7 @@ deploy_imports() {
 }
 
 # Qt gathers the Windows build's programs at the top of the build tree.
-cp build/windows/sorvane.exe "$stage/"
+cp "$build/sorvane.exe" "$stage/"
 # Plugins the program loads: the windows platform, the Windows styles (the
 # program asks for windowsvista, which this one holds) and the .ico reader for
 # the program icon.
@@ -93,7 +98,7 @@ $mingw-strip --strip-unneeded "$stage"/*.exe "$stage"/*.dll "$stage"/*/*.dll
 # tools/windows/README.txt.in, and the licences they name: Qt's (with its
 # bundled libraries) and the MinGW runtime's, as Debian records them for the
 # packages they were built from.
-cp build/windows/package-files/README.txt "$stage/README.txt"
+cp "$build/package-files/README.txt" "$stage/README.txt"
 crlf() { sed 's/$/\r/' "$1" >"$2"; }
 # Qt reads the windows platform's arguments (the font engine) from qt.conf
 # beside the program.
@@ -104,8 +109,19 @@ crlf /usr/share/doc/libqt6core6t64/copyright "$stage/licenses/qt6-base.txt"
 crlf /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licenses/gcc-mingw-w64.txt"
 crlf /usr/share/doc/mingw-w64-common/copyright "$stage/licenses/mingw-w64.txt"
 
-zip=$PWD/$out/$name.zip
-(cd "$out" && TZ=UTC zip -q -r -9 -X "$zip" "$name")
+# The same bytes from the same commit: every file and folder stamped with the
+# commit's time and given plain modes, whatever the umask, and the members
+# stored in one fixed order, without the extra fields that hold owners and
+# further times.
+stamp=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct 2>/dev/null || date +%s)}
+find "$stage" -type d -exec chmod 755 {} + 
+find "$stage" -type f -exec chmod 644 {} +
+find "$stage" -exec touch -h -d "@$stamp" {} +
+zip=$(realpath -m "$out/$name.zip")
+commit_comment=${SORVANE_COMMIT:+$SORVANE_NAME $SORVANE_RELEASE, commit $SORVANE_COMMIT}
+(cd "$out" && find "$name" -type f | LC_ALL=C sort |
+  TZ=UTC zip -q -9 -X -D "$zip" -@ &&
+  if [[ -n $commit_comment ]]; then echo "$commit_comment" | zip -q -z "$zip"; fi)
 
 # The zip holds this and nothing else.
 expected=$(sort <<END
@@ -137,7 +153,7 @@ core_version=$(strings -el "$stage/Qt6Core.dll" | grep -A1 -x FileVersion | tail
 [[ $core_version == 6.8.* ]] || fail "Qt6Core.dll's version record says \"$core_version\", not 6.8"
 unzip -l "$zip"
 
-setup=$PWD/$out/$name-setup.exe
+setup=$(realpath -m "$out/$name-setup.exe")
 start=$SECONDS
 bash tools/windows/make-installer.sh "$stage" "$setup"
 echo "installer: $(stat -c %s "$setup") bytes, made in $((SECONDS - start)) s"

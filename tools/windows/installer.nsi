@@ -41,6 +41,12 @@ VIAddVersionKey /LANG=1041 FileVersion "${RELEASE}"
 VIAddVersionKey /LANG=1041 FileDescription "${TITLE} ${RELEASE} セットアップ"
 VIAddVersionKey /LANG=1041 CompanyName "${PUBLISHER}"
 VIAddVersionKey /LANG=1041 LegalCopyright "${COPYRIGHT}"
+!if "${COMMIT}" != ""
+  VIAddVersionKey /LANG=1041 Comments "commit ${COMMIT}"
+!endif
+# Each file keeps the time it was staged with, which build.sh sets to the
+# commit's: so the installer holds no time of its making.
+SetDateSave on
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"

@@ -11,8 +11,9 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 stage=$(realpath "$1")
 setup=$(realpath -m "$2")
-source "$root/build/windows/sorvane_identity.sh"
-work=$root/build/windows/installer
+build=$root/${SORVANE_WINDOWS_BUILD:-build/windows}
+source "$build/sorvane_identity.sh"
+work=$build/installer
 rm -rf "$work"
 mkdir -p "$work"
 
@@ -58,4 +59,4 @@ LANG=C.UTF-8 nice -n 10 makensis -V2 -INPUTCHARSET UTF8 \
   "-DCOPYRIGHT=$SORVANE_COPYRIGHT" "-DHOME_PAGE=$SORVANE_HOME_PAGE" \
   "-DICON=$root/app/sorvane.ico" "-DLICENSE=$work/licenses.txt" \
   "-DFILES=$work/files.nsh" "-DUNFILES=$work/unfiles.nsh" "-DSIZE_KB=$size_kb" \
-  "-DOUTFILE=$setup" tools/windows/installer.nsi
+  "-DCOMMIT=$SORVANE_COMMIT" "-DOUTFILE=$setup" tools/windows/installer.nsi

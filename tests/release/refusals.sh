@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# tools/release.sh refuses before it builds anything:
+#   refusals.sh dirty-tree RELEASE_SH     a file not committed
+#   refusals.sh missing-tool RELEASE_SH   cpack not on PATH
+# It runs on a repository of its own holding only the script, so it needs no
+# checkout's history.
+set -euo pipefail
+case=$1
+script=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+repo=$work/repo
+mkdir -p "$repo/tools"
+cp "$script" "$repo/tools/release.sh"
+git -C "$repo" init -q
+git -C "$repo" add -A
+git -C "$repo" -c user.name=test -c user.email=test@example.invalid commit -q -m release
+
+path=$PATH
+case $case in
+  dirty-tree)
+    touch "$repo/new-file"
+    expected="changes not committed"
+    ;;
+  missing-tool)
+    # Every program of the PATH but cpack.
+    mkdir "$work/bin"
+    IFS=: read -ra folders <<<"$PATH"
+    for folder in "${folders[@]}"; do
+      for program in "$folder"/*; do
+        name=${program##*/}
+        [[ $name == cpack || -e $work/bin/$name ]] || ln -s "$program" "$work/bin/$name"
+      done
+    done
+    path=$work/bin
+    expected="missing tools: .*cpack"
+    ;;
+  *)
+    echo "unknown case $case" >&2
+    exit 2
+    ;;
+esac
+
+status=0
+output=$(cd "$repo" && PATH=$path bash tools/release.sh 2>&1) || status=$?
+echo "$output"
+[[ $status -ne 0 ]] || { echo "FAIL: release.sh went on"; exit 1; }
+grep -qE "$expected" <<<"$output" || { echo "FAIL: no \"$expected\" in what it said"; exit 1; }
+[[ ! -e $repo/build && ! -e $repo/dist ]] || { echo "FAIL: it built something"; exit 1; }
+echo "refused: $case"

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# One Debian package of a release, for the Debian release this runs on
+# (tools/release.sh runs it on Debian 12 and in the Debian 13 root):
+#
+#   deb.sh OUT
+#
+# Builds the program alone in OUT/build, makes the package with cpack, and
+# leaves in OUT the .deb and facts.txt: the qt6-base source version it was
+# built against, for the bill of materials. SORVANE_COMMIT and
+# SOURCE_DATE_EPOCH come from tools/release.sh.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+out=${1:?usage: deb.sh OUT}
+rm -rf "$out"
+mkdir -p "$out"
+cmake --preset release -B "$out/build" -DSORVANE_BUILD_TESTS=OFF -DSORVANE_COMMIT="${SORVANE_COMMIT:-}" >/dev/null
+nice -n 10 cmake --build "$out/build" --target sorvane
+cpack --config "$out/build/CPackConfig.cmake" -B "$out/package" >/dev/null
+mv "$out"/package/sorvane_*.deb "$out/"
+{
+  echo "os $(. /etc/os-release && echo "$PRETTY_NAME")"
+  echo "qt6-base $(dpkg-query -W -f='${source:Version}' qt6-base-dev)"
+} >"$out/facts.txt"
+ls "$out"/sorvane_*.deb
