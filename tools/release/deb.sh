@@ -15,6 +15,10 @@ rm -rf "$out"
 mkdir -p "$out"
 cmake --preset release -B "$out/build" -DSORVANE_BUILD_TESTS=OFF -DSORVANE_COMMIT="${SORVANE_COMMIT:-}" >/dev/null
 nice -n 10 cmake --build "$out/build" --target sorvane
+# cpack gives the package's folders and members the modes the umask leaves:
+# the usual one, whatever the caller's, so the package is always the same and
+# installs folders anyone can read.
+umask 022
 cpack --config "$out/build/CPackConfig.cmake" -B "$out/package" >/dev/null
 mv "$out"/package/sorvane_*.deb "$out/"
 {
