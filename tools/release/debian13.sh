@@ -17,9 +17,9 @@ SORVANE_WINDOWS_BUILD=$dist/windows bash tools/windows/build.sh
     path=$(x86_64-w64-mingw32-g++-posix -print-file-name=$dll)
     package=$( (dpkg -S "$path" || dpkg -S "$(realpath "$path")") 2>/dev/null | head -n 1 | cut -d: -f1)
     [[ -n $package ]] || { echo "debian13.sh: no package holds $path" >&2; exit 1; }
-    echo "runtime $dll $package $(dpkg-query -W -f='${Version}' "$package")"
+    echo "runtime $dll $package $(dpkg-query -W -f='${Version} ${Architecture}' "$package")"
   done
-  echo "nsis $(dpkg-query -W -f='${Version}' nsis)"
+  echo "nsis $(dpkg-query -W -f='${Version} ${Architecture}' nsis)"
 } >"$dist/windows/facts.txt"
 qt=$(sed -nE 's/^CMAKE_PREFIX_PATH:[A-Z]+=(.*)$/\1/p' "$dist/windows/CMakeCache.txt")
 python3 tools/release/make-dist.py --dist "$dist" --qt "$qt" --out "$dist/out"

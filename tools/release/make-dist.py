@@ -18,6 +18,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import urllib.parse
 import uuid
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
@@ -74,6 +75,11 @@ def file_components(folder):
     return sorted(components, key=lambda c: c["name"])
 
 
+def deb_purl(package, version, architecture):
+    """A package URL for a Debian package, its version percent-encoded."""
+    return f"pkg:deb/debian/{package}@{urllib.parse.quote(version, safe='')}?arch={architecture}"
+
+
 def licence(expression):
     return [{"expression": expression}]
 
@@ -127,7 +133,9 @@ class Release:
                 "component": program,
             },
             "components": components,
-            "dependencies": [{"ref": "download", "dependsOn": [c["bom-ref"] for c in components]}],
+            # The files are what the download holds; the rest is what they come from.
+            "dependencies": [{"ref": "download",
+                              "dependsOn": [c["bom-ref"] for c in components if c["type"] != "file"]}],
         }
 
     def write(self, download, document):
@@ -153,12 +161,12 @@ class Release:
             "scope": "required",
             "description": "Qt 6 from Debian's packages, which the package depends on; not part of the download",
             "licenses": licence("LGPL-3.0-only OR GPL-2.0-only OR GPL-3.0-only"),
-            "purl": f"pkg:deb/debian/qt6-base@{known['qt6-base']}?arch=source",
+            "purl": deb_purl("qt6-base", known["qt6-base"], "source"),
         }
         architecture = field("Architecture")
         self.write(download, self.document(
             download, "Debian package",
-            f"pkg:deb/debian/sorvane@{self.release}?arch={architecture}",
+            deb_purl("sorvane", self.release, architecture),
             files + [qt],
             [("debian:built-on", known["os"]), ("debian:depends", field("Depends"))]))
         return download
@@ -171,9 +179,8 @@ class Release:
         files = file_components(stage)
         versions = facts(os.path.join(self.qt, "sorvane-qt.txt"))
         values = {key: value for key, value in versions if key not in ("bundled", "licence")}
-        licences = dict(value.rsplit(" ", 1)[0:1] + [value.split(" ", 1)[1]] for key, value in versions
-                        if key == "licence" for _ in [0]) if False else {
-            value.split(" ", 1)[0]: value.split(" ", 1)[1] for key, value in versions if key == "licence"}
+        # "licence NAME EXPRESSION": names are one word, expressions may have spaces.
+        licences = dict(value.split(" ", 1) for key, value in versions if key == "licence")
         bundled = []
         for key, value in versions:
             if key != "bundled":
@@ -203,7 +210,7 @@ class Release:
             "description": "Qt Core, Gui and Widgets with their plugins, cross-built for Windows from "
                            f"Debian 13's qt6-base source {values['debian']} with Debian's patches",
             "licenses": licence("LGPL-3.0-only OR GPL-2.0-only OR GPL-3.0-only"),
-            "purl": f"pkg:deb/debian/qt6-base@{values['debian']}?arch=source",
+            "purl": deb_purl("qt6-base", values["debian"], "source"),
             "properties": property_list([("debian:source", "qt6-base " + values["debian"]),
                                          ("qt:configure", values["configure"]),
                                          ("qt:source-date-epoch", values["epoch"])]),
@@ -215,7 +222,7 @@ class Release:
         nsis = None
         for key, value in facts(os.path.join(self.dist, "windows", "facts.txt")):
             if key == "runtime":
-                dll, package_name, version = value.split(" ")
+                dll, package_name, version, architecture = value.split(" ")
                 winpthreads = dll.startswith("libwinpthread")
                 runtime.append({
                     "type": "library",
@@ -224,10 +231,10 @@ class Release:
                     "version": version,
                     "description": f"MinGW-w64 runtime DLL from Debian's {package_name} {version}",
                     "licenses": licence("MIT" if winpthreads else "GPL-3.0-or-later WITH GCC-exception-3.1"),
-                    "purl": f"pkg:deb/debian/{package_name}@{version}?arch=all",
+                    "purl": deb_purl(package_name, version, architecture),
                 })
             elif key == "nsis":
-                nsis = value
+                nsis, nsis_architecture = value.split(" ")
         if not runtime or not nsis:
             fail("windows/facts.txt lacks the runtime DLLs or NSIS")
         properties = [("qt:debian-source", "qt6-base " + values["debian"])]
@@ -247,7 +254,7 @@ class Release:
             "description": "Makes the installer: its installing and uninstalling code (with LZMA) is "
                            f"NSIS's, from Debian's nsis {nsis}",
             "licenses": licence("Zlib AND CPL-1.0"),
-            "purl": f"pkg:deb/debian/nsis@{nsis}?arch=amd64",
+            "purl": deb_purl("nsis", nsis, nsis_architecture),
         }
         self.write(setup_name, self.document(setup_name, "Windows installer", None,
                                              files + [qt] + runtime + [maker], properties))
