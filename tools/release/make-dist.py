@@ -267,7 +267,8 @@ def release_notes(release, commit):
     match = re.search(rf"^## {re.escape(release)}\b.*?(?=^## |\Z)", text, re.S | re.M)
     if not match:
         fail(f"CHANGELOG.md has no entry for {release}")
-    return f"# Sorvane {release}\n\nBuilt from commit {commit}.\n\n" + match.group(0).split("\n", 1)[1].strip() + "\n"
+    heading, body = match.group(0).split("\n", 1)
+    return f"# Sorvane {heading[3:]}\n\nBuilt from commit {commit}.\n\n{body.strip()}\n"
 
 
 def main():
