@@ -114,7 +114,7 @@ crlf /usr/share/doc/mingw-w64-common/copyright "$stage/licenses/mingw-w64.txt"
 # stored in one fixed order, without the extra fields that hold owners and
 # further times.
 stamp=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct 2>/dev/null || date +%s)}
-find "$stage" -type d -exec chmod 755 {} + 
+find "$stage" -type d -exec chmod 755 {} +
 find "$stage" -type f -exec chmod 644 {} +
 find "$stage" -exec touch -h -d "@$stamp" {} +
 zip=$(realpath -m "$out/$name.zip")
