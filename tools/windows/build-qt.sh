@@ -47,7 +47,7 @@ options=(
   -no-opengl -no-icu -no-dbus -no-glib -no-openssl -no-feature-vulkan
   -no-feature-network -no-feature-sql -no-feature-xml -no-feature-concurrent
   -no-feature-printsupport -no-feature-pdf -no-feature-jpeg
-  -no-feature-tabletevent -no-feature-direct2d
+  -no-feature-tabletevent
   -sbom
   -qt-zlib -qt-libpng -qt-pcre -qt-freetype -qt-harfbuzz -qt-doubleconversion
 )
