@@ -157,6 +157,11 @@ if ! cmake --install . >install.log 2>&1; then
   cmake --install . >/dev/null
   sbom=no
 fi
+# Qt's SPDX document names files of the build folder: mapped as the compiler's
+# paths are, so the document too is the same from any machine.
+if [[ $sbom == yes ]]; then
+  sed -i "s#$work#$mapped#g" "$prefix"/sbom/*.spdx
+fi
 if leaks=$(grep -l -F "$work" "$prefix"/bin/*.dll "$prefix"/plugins/*/*.dll); then
   echo "build-qt.sh: warning: the build folder is named in $leaks" >&2
 fi
