@@ -45,7 +45,7 @@ fi
 for name in "${differ[@]}"; do
   echo "== $name differs:"
   if [[ -f $a/$name && -f $b/$name ]]; then
-    diffoscope --no-progress --max-report-size 200000 --text - "$a/$name" "$b/$name" | head -n 200 || true
+    diffoscope --no-progress --text - "$a/$name" "$b/$name" | head -n 200 || true
   fi
 done
 echo "reproducible.sh: ${#differ[@]} file(s) differ between two builds of $commit: ${differ[*]}" >&2
