@@ -100,7 +100,7 @@ class Release:
         self.identity = identity(os.path.join(dist, "windows", "sorvane_identity.sh"))
         self.release = self.identity["SORVANE_RELEASE"]
 
-    def document(self, download, component_type, purl, components, properties, references=()):
+    def document(self, download, component_type, purl, components, properties):
         """A CycloneDX document for one download, whose file is in OUT already."""
         path = os.path.join(self.out, download)
         program = {
@@ -117,8 +117,6 @@ class Release:
         }
         if purl:
             program["purl"] = purl
-        if references:
-            program["externalReferences"] = list(references)
         return {
             "bomFormat": "CycloneDX",
             "specVersion": "1.6",
@@ -237,11 +235,10 @@ class Release:
                 nsis, nsis_architecture = value.split(" ")
         if not runtime or not nsis:
             fail("windows/facts.txt lacks the runtime DLLs or NSIS")
-        properties = [("qt:debian-source", "qt6-base " + values["debian"])]
 
         zip_name = os.path.basename(zip_path)
         shutil.copyfile(zip_path, os.path.join(self.out, zip_name))
-        self.write(zip_name, self.document(zip_name, "Windows zip", None, files + [qt] + runtime, properties))
+        self.write(zip_name, self.document(zip_name, "Windows zip", None, files + [qt] + runtime, []))
 
         setup_name = os.path.basename(setup_path)
         shutil.copyfile(setup_path, os.path.join(self.out, setup_name))
@@ -257,7 +254,7 @@ class Release:
             "purl": deb_purl("nsis", nsis, nsis_architecture),
         }
         self.write(setup_name, self.document(setup_name, "Windows installer", None,
-                                             files + [qt] + runtime + [maker], properties))
+                                             files + [qt] + runtime + [maker], []))
         return [zip_name, setup_name]
 
 
