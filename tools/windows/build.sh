@@ -113,7 +113,7 @@ crlf /usr/share/doc/mingw-w64-common/copyright "$stage/licenses/mingw-w64.txt"
 # commit's time and given plain modes, whatever the umask, and the members
 # stored in one fixed order, without the extra fields that hold owners and
 # further times.
-stamp=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct 2>/dev/null || date +%s)}
+stamp=${SOURCE_DATE_EPOCH:-$(date +%s)}
 find "$stage" -type d -exec chmod 755 {} +
 find "$stage" -type f -exec chmod 644 {} +
 find "$stage" -exec touch -h -d "@$stamp" {} +
