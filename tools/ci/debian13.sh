@@ -14,12 +14,13 @@
 # as it was made, and inside its own mount and process namespaces: whatever
 # way the run ends, the kernel takes its mounts and processes with it.
 #
-#   bash tools/ci/debian13.sh [--keep FOLDER] [COMMAND...]
+#   bash tools/ci/debian13.sh [--keep FOLDER]... [COMMAND...]
 #
 # With a command, runs that instead of the checks, in the copy of the checkout
 # in the root (for instance `bash tools/callgrind-startup.sh`); packages it
 # installs go with the run. With --keep, the checkout's FOLDER (a build tree,
-# say build/windows) is the host's own, so what the run writes there stays.
+# say build/windows) is the host's own, so what the run writes there stays;
+# --keep may be given more than once.
 # Inside, /var/cache/sorvane is the host's $SORVANE_CACHE/inside, kept between
 # runs (the Windows Qt is cached there), and SORVANE_DEBIAN13 is set;
 # SORVANE_JOBS, SOURCE_DATE_EPOCH and SORVANE_COMMIT pass through, and so does
@@ -57,10 +58,10 @@ if [[ ${1:-} == --inside ]]; then
   if [[ $upper != - ]]; then
     mkdir -p "$merged/var/cache/sorvane"
     mount --bind "$SORVANE_DEBIAN13_CACHE" "$merged/var/cache/sorvane"
-    if [[ -n ${SORVANE_DEBIAN13_KEEP:-} ]]; then
-      mkdir -p "$merged/src/$SORVANE_DEBIAN13_KEEP"
-      mount --bind "$checkout/$SORVANE_DEBIAN13_KEEP" "$merged/src/$SORVANE_DEBIAN13_KEEP"
-    fi
+    for kept in ${SORVANE_DEBIAN13_KEEP:-}; do
+      mkdir -p "$merged/src/$kept"
+      mount --bind "$checkout/$kept" "$merged/src/$kept"
+    done
   fi
   # A run may install what it needs beyond the root's packages; the copy goes
   # with the run's upper layer.
@@ -73,12 +74,14 @@ if [[ ${1:-} == --inside ]]; then
   exit
 fi
 
-keep=
-if [[ ${1:-} == --keep ]]; then
-  keep=${2%/}
-  [[ -n $keep && $keep != /* && $keep != *..* ]] || fail "--keep takes a folder inside the checkout"
+keep=()
+while [[ ${1:-} == --keep ]]; do
+  folder=${2%/}
+  [[ -n $folder && $folder != /* && $folder != *..* && $folder != *[[:space:]]* ]] ||
+    fail "--keep takes a folder inside the checkout, without spaces"
+  keep+=("$folder")
   shift 2
-fi
+done
 
 bash tools/install-deps.sh tools/ci/debian13.packages
 start=$SECONDS
@@ -109,9 +112,9 @@ base=$cache/debian13-$key
 # root leaves it be).
 mkdir -p "$cache/inside"
 export SORVANE_DEBIAN13_CACHE=$cache/inside
-if [[ -n $keep ]]; then
-  mkdir -p "$keep"
-  export SORVANE_DEBIAN13_KEEP=$keep
+if [[ ${#keep[@]} -gt 0 ]]; then
+  mkdir -p "${keep[@]}"
+  export SORVANE_DEBIAN13_KEEP="${keep[*]}"
 fi
 
 # A clean copy of the checkout: what git tracks, as it stands in the work tree,
@@ -158,9 +161,13 @@ trap 'exit 130' INT
 trap 'exit 143' TERM
 
 # Every run holds its root's lock shared, so that a run with other inputs
-# (another checkout on the same machine) does not remove a root in use.
+# (another checkout on the same machine) does not remove a root in use. The
+# root is made under the lock held alone, so that of two runs that find it
+# missing (CI starts the Windows Qt's build beside its other checks), one
+# makes it and the other waits for it.
 exec 8>"$base.lock"
 flock -s 8
+[[ -f $base/.complete ]] || flock -x 8
 if [[ ! -f $base/.complete ]]; then
   echo "Debian 13 root: making $base"
   made=$SECONDS
@@ -185,6 +192,7 @@ if [[ ! -f $base/.complete ]]; then
 else
   echo "Debian 13 root: cached ($base)"
 fi
+flock -s 8
 
 work=$(mktemp -d /var/tmp/sorvane-debian13.XXXXXX)
 mkdir -p "$work"/{data,work,merged}

@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
-# The Debian package: made by cpack from the optimised build, its contents and
-# dependencies checked, then installed with apt as a user would install it,
-# checked in place and removed again.
+# The Debian package: its contents and dependencies checked, then installed
+# with apt as a user would install it, checked in place and removed again.
+#
+#   package.sh [PACKAGE.deb]
+#
+# Without a package, cpack makes one from the optimised build; CI gives it the
+# release's own (.ci/run), so the package checked is the one that ships.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 bash tools/install-deps.sh tools/debian-packages.txt tools/ci/package.packages
@@ -13,20 +17,27 @@ fail() {
 sudo=()
 [[ $(id -u) -eq 0 ]] || sudo=(sudo)
 
-# Reuses the build tools/test.sh made; only the program is needed.
+# Reuses the build tools/test.sh made; only the program is needed, and only
+# the configured identity when the package is given.
 cmake --preset release >/dev/null
-cmake --build --preset release --target sorvane
 # The id and the release, as cmake/identity.cmake gives them.
 source build/release/sorvane_identity.sh
 id=$SORVANE_APP_ID
 release=$SORVANE_RELEASE
-out=build/release/package
-rm -rf "$out"
-cpack --config build/release/CPackConfig.cmake -B "$out" >/dev/null
-debs=("$out"/sorvane_*.deb)
-[[ ${#debs[@]} -eq 1 && -f ${debs[0]} ]] || fail "expected one sorvane_*.deb in $out"
-deb=$PWD/${debs[0]}
-echo "built $(basename "$deb")"
+if [[ $# -gt 0 ]]; then
+  [[ -f $1 ]] || fail "no package $1"
+  deb=$(realpath "$1")
+  echo "checking $deb"
+else
+  cmake --build --preset release --target sorvane
+  out=build/release/package
+  rm -rf "$out"
+  cpack --config build/release/CPackConfig.cmake -B "$out" >/dev/null
+  debs=("$out"/sorvane_*.deb)
+  [[ ${#debs[@]} -eq 1 && -f ${debs[0]} ]] || fail "expected one sorvane_*.deb in $out"
+  deb=$PWD/${debs[0]}
+  echo "built $(basename "$deb")"
+fi
 
 # Every file at its standard place, and nothing else.
 files=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$' | sort)

@@ -5,8 +5,17 @@
 # when the first has ended), sharing only the caches (the Debian 13 root and
 # the Windows Qt). Every file of the two release folders must have the same
 # SHA-256; for a pair that differs, diffoscope shows where.
+#
+#   reproducible.sh [--keep FOLDER]
+#
+# With --keep, the first release's folder is kept as FOLDER, for the checks of
+# the packages it holds (.ci/run).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+keep=
+if [[ ${1:-} == --keep ]]; then
+  keep=${2:?--keep takes a folder}
+fi
 bash tools/install-deps.sh tools/debian-packages.txt tools/ci/package.packages tools/ci/debian13.packages \
   tools/ci/reproducible.packages
 commit=$(git rev-parse HEAD)
@@ -40,6 +49,11 @@ done < <( (cd "$a" && ls; cd "$b" && ls) | sort -u)
 (cd "$a" && sha256sum -- *)
 if [[ ${#differ[@]} -eq 0 ]]; then
   echo "reproducible: $(ls "$a" | wc -l) files of $(basename "$a"), the same SHA-256 from both builds of $commit"
+  if [[ -n $keep ]]; then
+    rm -rf "$keep"
+    mkdir -p "$(dirname "$keep")"
+    mv "$a" "$keep"
+  fi
   exit 0
 fi
 for name in "${differ[@]}"; do

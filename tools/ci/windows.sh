@@ -5,20 +5,46 @@
 # the whole suite under Debian 13's Wine on the offscreen platform, the zip and
 # the installer, the smoke check of the unpacked zip under Wine in Xvfb, and the
 # installer's check: installed, run and removed again under Wine.
+#
+#   windows.sh [RELEASE-FOLDER]
+#
+# Given a release's folder inside the checkout (CI gives it the first release
+# of tools/ci/reproducible.sh), the smoke and installer checks take that
+# release's zip and installer instead of packages built here again.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 if [[ -z ${SORVANE_DEBIAN13:-} ]]; then
-  exec bash tools/ci/debian13.sh --keep build/windows bash tools/ci/windows.sh "$@"
+  keep=(--keep build/windows)
+  [[ $# -eq 0 ]] || keep+=(--keep "$1")
+  exec bash tools/ci/debian13.sh "${keep[@]}" bash tools/ci/windows.sh "$@"
 fi
 wine --version
 start=$SECONDS
-bash tools/windows/build.sh --all
+if [[ $# -gt 0 ]]; then
+  bash tools/windows/build.sh --tests
+  zips=("$1"/sorvane-*-windows-x86_64.zip)
+  [[ -f ${zips[0]} ]] || { echo "windows.sh: no Windows zip in $1" >&2; exit 1; }
+  zip=${zips[0]}
+  name=$(basename "$zip" .zip)
+  setup=$1/$name-setup.exe
+  # The folder the installer was made from is the zip's contents.
+  stage=build/windows/release-stage
+  rm -rf "$stage"
+  mkdir -p "$stage"
+  unzip -q "$zip" -d "$stage"
+  stage=$stage/$name
+else
+  bash tools/windows/build.sh --all
+  name=$(basename build/windows/package/sorvane-*-windows-x86_64.zip .zip)
+  zip=build/windows/package/$name.zip
+  setup=build/windows/package/$name-setup.exe
+  stage=build/windows/package/$name
+fi
 built=$SECONDS
 ctest --preset windows -j "$(nproc)"
 tested=$SECONDS
-name=$(basename build/windows/package/sorvane-*-windows-x86_64.zip .zip)
-bash tools/windows/smoke.sh "build/windows/package/$name.zip"
+bash tools/windows/smoke.sh "$zip"
 smoked=$SECONDS
-bash tools/windows/installer-check.sh "build/windows/package/$name-setup.exe" "build/windows/package/$name"
+bash tools/windows/installer-check.sh "$setup" "$stage"
 echo "windows: build $((built - start)) s, tests under Wine $((tested - built)) s, smoke $((smoked - tested)) s," \
   "installer $((SECONDS - smoked)) s"

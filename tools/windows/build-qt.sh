@@ -39,7 +39,12 @@ fail() {
 # tabletevent is off: Debian's tarball drops the wintab headers it needs.
 # Third-party libraries are Qt's bundled copies, so no DLLs beyond Qt's own and
 # the MinGW runtime are needed. -sbom installs Qt's own SPDX document under
-# sbom/, which the release's bill of materials refers to.
+# sbom/, which the release's bill of materials refers to. -unity-build
+# compiles each module's sources in batches, one translation unit a batch,
+# so Qt's headers are read once a batch instead of once a file: 600 steps
+# instead of 1,127, and about 17 minutes on 2 cores instead of about 40; with
+# the default batches of 32 it took 23 minutes. The DLLs pass every Windows
+# check and draw the same pixels.
 options=(
   -release -shared -opensource -confirm-license
   -xplatform win32-g++
@@ -49,6 +54,7 @@ options=(
   -no-feature-printsupport -no-feature-pdf -no-feature-jpeg
   -no-feature-tabletevent
   -sbom
+  -unity-build -unity-build-batch-size 64
   -qt-zlib -qt-libpng -qt-pcre -qt-freetype -qt-harfbuzz -qt-doubleconversion
 )
 # The bundled libraries with a release of their own that these options

@@ -9,7 +9,9 @@
 # contents before it ends. Prints the zip's path and then the installer's as
 # its last two lines.
 #
-# With --all it also builds the test programs (tools/ci/windows.sh runs them).
+# With --all it also builds the test programs (tools/ci/windows.sh runs them);
+# with --tests it builds the program and the test programs and stops there,
+# for a check that takes its packages from a release.
 # SORVANE_WINDOWS_BUILD names another build tree than build/windows
 # (tools/release.sh builds in a fresh one); SORVANE_COMMIT, the commit the
 # notes and the installer name; SOURCE_DATE_EPOCH, the time every file and
@@ -30,7 +32,7 @@ fail() {
 }
 build=${SORVANE_WINDOWS_BUILD:-build/windows}
 targets=(--target sorvane)
-[[ ${1:-} == --all ]] && targets=()
+[[ ${1:-} == --all || ${1:-} == --tests ]] && targets=()
 
 bash tools/install-deps.sh tools/debian-packages.txt tools/ci/windows.packages
 qt=$(bash tools/windows/build-qt.sh | tail -n 1)
@@ -43,6 +45,7 @@ if [[ -f $build/CMakeCache.txt ]] &&
 fi
 cmake --preset windows -B "$build" -DSORVANE_COMMIT="${SORVANE_COMMIT:-}" >/dev/null
 nice -n 10 cmake --build "$build" "${targets[@]}"
+[[ ${1:-} == --tests ]] && exit 0
 
 # The release, as cmake/identity.cmake gives it.
 source "$build/sorvane_identity.sh"
