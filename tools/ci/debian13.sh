@@ -163,8 +163,7 @@ trap 'exit 143' TERM
 # Every run holds its root's lock shared, so that a run with other inputs
 # (another checkout on the same machine) does not remove a root in use. The
 # root is made under the lock held alone, so that of two runs that find it
-# missing (CI starts the Windows Qt's build beside its other checks), one
-# makes it and the other waits for it.
+# missing at once, one makes it and the other waits for it.
 exec 8>"$base.lock"
 flock -s 8
 [[ -f $base/.complete ]] || flock -x 8

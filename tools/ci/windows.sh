@@ -22,29 +22,25 @@ wine --version
 start=$SECONDS
 if [[ $# -gt 0 ]]; then
   bash tools/windows/build.sh --tests
-  zips=("$1"/sorvane-*-windows-x86_64.zip)
-  [[ -f ${zips[0]} ]] || { echo "windows.sh: no Windows zip in $1" >&2; exit 1; }
-  zip=${zips[0]}
-  name=$(basename "$zip" .zip)
-  setup=$1/$name-setup.exe
-  # The folder the installer was made from is the zip's contents.
-  stage=build/windows/release-stage
-  rm -rf "$stage"
-  mkdir -p "$stage"
-  unzip -q "$zip" -d "$stage"
-  stage=$stage/$name
+  packages=$1
 else
   bash tools/windows/build.sh --all
-  name=$(basename build/windows/package/sorvane-*-windows-x86_64.zip .zip)
-  zip=build/windows/package/$name.zip
-  setup=build/windows/package/$name-setup.exe
-  stage=build/windows/package/$name
+  packages=build/windows/package
 fi
+zips=("$packages"/sorvane-*-windows-x86_64.zip)
+[[ -f ${zips[0]} ]] || { echo "windows.sh: no Windows zip in $packages" >&2; exit 1; }
+zip=${zips[0]}
+name=$(basename "$zip" .zip)
+# The installer must put in place what the zip holds.
+stage=build/windows/zip-contents
+rm -rf "$stage"
+mkdir -p "$stage"
+unzip -q "$zip" -d "$stage"
 built=$SECONDS
 ctest --preset windows -j "$(nproc)"
 tested=$SECONDS
 bash tools/windows/smoke.sh "$zip"
 smoked=$SECONDS
-bash tools/windows/installer-check.sh "$setup" "$stage"
+bash tools/windows/installer-check.sh "$packages/$name-setup.exe" "$stage/$name"
 echo "windows: build $((built - start)) s, tests under Wine $((tested - built)) s, smoke $((smoked - tested)) s," \
   "installer $((SECONDS - smoked)) s"

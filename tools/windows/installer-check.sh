@@ -5,7 +5,7 @@
 #
 # Puts a file of the user's into the install folder, installs silently with
 # /S, and checks that the folder holds exactly the staged files (STAGE, the
-# folder the zip was made from) and the uninstaller, that the Start-menu
+# zip's contents unpacked) and the uninstaller, that the Start-menu
 # shortcut starts sorvane.exe there with its icon, and every value of the
 # uninstall key. Runs the smoke check's calculation on the installed program,
 # uninstalls silently, and checks that nothing of the program is left: no file
