@@ -30,5 +30,13 @@ echo "Installing: ${missing[*]}"
 sudo=()
 [[ $(id -u) -eq 0 ]] || sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
+if ! output=$("${sudo[@]}" apt-get update -qq 2>&1); then
+  echo "$output" >&2
+  if grep -qE 'is expired|is not valid yet' <<<"$output"; then
+    echo "install-deps.sh: a mirror serves package lists that are out of date (above); apt refuses them," \
+      "as it should: try again once it has synced, or use another mirror" >&2
+  fi
+  exit 1
+fi
+[[ -z $output ]] || echo "$output" >&2
 "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

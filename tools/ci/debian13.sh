@@ -98,7 +98,9 @@ done < <(
   { sed -nE 's/^URIs:\s*//p' /etc/apt/sources.list.d/*.sources 2>/dev/null
     sed -nE 's/^deb\s+(\[[^]]*\]\s+)?(\S+).*/\2/p' /etc/apt/sources.list 2>/dev/null; } | tr ' ' '\n' | grep . | sort -u)
 [[ ${#mirrors[@]} -gt 0 ]] || fail "no Debian mirror in this machine's apt sources"
-options=(--variant=apt --include=ca-certificates --aptopt='Acquire::Check-Valid-Until "false"')
+# Apt checks that the lists are valid, in the root as on any Debian machine:
+# an expired list could be a stale or replayed one, holding back fixes.
+options=(--variant=apt --include=ca-certificates)
 key=$( { echo "$suite"; printf '%s\n' "${mirrors[@]}" "${options[@]}"; cat tools/install-deps.sh "${lists[@]}"; } |
          sha256sum | cut -c1-12)
 
@@ -180,7 +182,15 @@ if [[ ! -f $base/.complete ]]; then
   mkdir -p "$base"
   # mmdebstrap mounts what it needs in the new root itself: in a mount
   # namespace of its own, those mounts end with it too.
-  unshare --mount --propagation private mmdebstrap --quiet "${options[@]}" "$suite" "$base/root" "${mirrors[@]}"
+  if ! unshare --mount --propagation private mmdebstrap --quiet "${options[@]}" "$suite" "$base/root" \
+    "${mirrors[@]}" 2>"$base.log"; then
+    cat "$base.log" >&2
+    if grep -qE 'is expired|is not valid yet' "$base.log"; then
+      fail "a mirror serves package lists that are out of date (above); apt refuses them, as it should: try again once it has synced, or use another mirror"
+    fi
+    fail "mmdebstrap could not make the root"
+  fi
+  rm -f "$base.log"
   # The install step of the README's commands, as on a fresh machine.
   cp -L /etc/resolv.conf "$base/root/etc/resolv.conf"
   copy_checkout "$base/root/var/tmp/checkout"

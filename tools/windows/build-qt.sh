@@ -168,8 +168,11 @@ fi
 if [[ $sbom == yes ]]; then
   sed -i "s#$work#$mapped#g" "$prefix"/sbom/*.spdx
 fi
+# A DLL that names the build folder differs from one machine to the next: the
+# build is not kept.
 if leaks=$(grep -l -F "$work" "$prefix"/bin/*.dll "$prefix"/plugins/*/*.dll); then
-  echo "build-qt.sh: warning: the build folder is named in $leaks" >&2
+  rm -rf "$prefix"
+  fail "the build folder $work is named in: $leaks"
 fi
 add_translations
 {
