@@ -23,8 +23,8 @@
 # --keep may be given more than once.
 # Inside, /var/cache/sorvane is the host's $SORVANE_CACHE/inside, kept between
 # runs (the Windows Qt is cached there), and SORVANE_DEBIAN13 is set;
-# SORVANE_JOBS, SOURCE_DATE_EPOCH and SORVANE_COMMIT pass through, and so does
-# the umask.
+# SORVANE_JOBS, SOURCE_DATE_EPOCH, SORVANE_COMMIT, TZ and LC_ALL pass through,
+# and so do the umask and the host name.
 #
 #   SORVANE_CACHE   cache directory (default /var/cache/sorvane, or
 #                   ~/.cache/sorvane when that is not writable)
@@ -70,6 +70,7 @@ if [[ ${1:-} == --inside ]]; then
   chroot "$merged" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
     LANG=C.UTF-8 CI="${CI:-}" SORVANE_DEBIAN13=1 ${SORVANE_JOBS:+SORVANE_JOBS=$SORVANE_JOBS} \
     ${SOURCE_DATE_EPOCH:+SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH} ${SORVANE_COMMIT:+SORVANE_COMMIT=$SORVANE_COMMIT} \
+    ${TZ:+TZ=$TZ} ${LC_ALL:+LC_ALL=$LC_ALL} \
     bash -c "$*"
   exit
 fi

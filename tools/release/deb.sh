@@ -7,14 +7,15 @@
 # Builds the program alone in OUT/build, makes the package with cpack, and
 # leaves in OUT the .deb and facts.txt: the qt6-base source version it was
 # built against, for the bill of materials. SORVANE_COMMIT and
-# SOURCE_DATE_EPOCH come from tools/release.sh.
+# SOURCE_DATE_EPOCH come from tools/release.sh; SORVANE_JOBS, the parallel
+# compile jobs, defaults to the number of cores.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 out=${1:?usage: deb.sh OUT}
 rm -rf "$out"
 mkdir -p "$out"
 cmake --preset release -B "$out/build" -DSORVANE_BUILD_TESTS=OFF -DSORVANE_COMMIT="${SORVANE_COMMIT:-}" >/dev/null
-nice -n 10 cmake --build "$out/build" --target sorvane
+nice -n 10 cmake --build "$out/build" --target sorvane --parallel "${SORVANE_JOBS:-$(nproc)}"
 # cpack gives the package's folders and members the modes the umask leaves:
 # the usual one, whatever the caller's, so the package is always the same and
 # installs folders anyone can read.

@@ -15,7 +15,8 @@
 # SORVANE_WINDOWS_BUILD names another build tree than build/windows
 # (tools/release.sh builds in a fresh one); SORVANE_COMMIT, the commit the
 # notes and the installer name; SOURCE_DATE_EPOCH, the time every file and
-# header is stamped with.
+# header is stamped with; SORVANE_JOBS, the parallel compile jobs (default:
+# the number of cores).
 #
 # It all happens in the Debian 13 root of tools/ci/debian13.sh, whatever
 # release the host runs: Debian 13's MinGW-w64, Qt host tools and qt6-base
@@ -44,7 +45,7 @@ if [[ -f $build/CMakeCache.txt ]] &&
   find "$build" -mindepth 1 -delete
 fi
 cmake --preset windows -B "$build" -DSORVANE_COMMIT="${SORVANE_COMMIT:-}" >/dev/null
-nice -n 10 cmake --build "$build" "${targets[@]}"
+nice -n 10 cmake --build "$build" "${targets[@]}" --parallel "${SORVANE_JOBS:-$(nproc)}"
 [[ ${1:-} == --tests ]] && exit 0
 
 # The release, as cmake/identity.cmake gives it.
