@@ -5,8 +5,9 @@
 #   deb.sh OUT
 #
 # Builds the program alone in OUT/build, makes the package with cpack, and
-# leaves in OUT the .deb and facts.txt: the qt6-base source version it was
-# built against, for the bill of materials. SORVANE_COMMIT and
+# leaves in OUT the .deb and facts.txt, for the bill of materials: the
+# qt6-base source version it was built against, and the version of each
+# package its Depends field names. SORVANE_COMMIT and
 # SOURCE_DATE_EPOCH come from tools/release.sh; SORVANE_JOBS, the parallel
 # compile jobs, defaults to the number of cores.
 set -euo pipefail
@@ -25,5 +26,11 @@ mv "$out"/package/sorvane_*.deb "$out/"
 {
   echo "os $(. /etc/os-release && echo "$PRETTY_NAME")"
   echo "qt6-base $(dpkg-query -W -f='${source:Version}' qt6-base-dev)"
+  # Each package the Depends field names (of alternatives, those installed),
+  # at the version it was built with.
+  dpkg-deb -f "$out"/sorvane_*.deb Depends | tr ',|' '\n\n' | sed -E 's/^\s*//; s/[[:space:](:].*//' |
+    grep . | LC_ALL=C sort -u | while read -r name; do
+      dpkg-query -W -f='depends ${Package} ${Version} ${Architecture}\n' "$name" 2>/dev/null | head -n 1 || true
+    done
 } >"$out/facts.txt"
 ls "$out"/sorvane_*.deb

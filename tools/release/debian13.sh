@@ -2,8 +2,10 @@
 # The part of a release made in the Debian 13 root (tools/release.sh runs it
 # there, with build/dist the host's): the Debian 13 package, the Windows zip
 # and installer, then the whole release folder, build/dist/out: the four
-# downloads, a bill of materials for each, Qt's own SPDX document, the release
-# notes and SHA256SUMS. The host's Debian 12 package is in build/dist/debian12.
+# downloads, a bill of materials for each, Qt's own SPDX document, the build
+# information, the release notes and SHA256SUMS. The host's Debian 12 package
+# is in build/dist/debian12, and what the host's part used in
+# build/dist/host.txt.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 [[ -n ${SORVANE_DEBIAN13:-} ]] || { echo "debian13.sh: runs in the Debian 13 root (tools/release.sh)" >&2; exit 1; }
@@ -21,6 +23,14 @@ SORVANE_WINDOWS_BUILD=$dist/windows bash tools/windows/build.sh
   done
   echo "nsis $(dpkg-query -W -f='${Version} ${Architecture}' nsis)"
 } >"$dist/windows/facts.txt"
+# The packages the root's part used, the Windows Qt's upgrade of qt6-base, if
+# any, included.
+bash tools/release/packages.sh tools/debian-packages.txt tools/ci/windows.packages \
+  tools/release/release.packages >"$dist/root.txt"
+# The program's name and release, as cmake/identity.cmake gives them.
+set -a
+source "$dist/windows/sorvane_identity.sh"
+set +a
 qt=$(sed -nE 's/^CMAKE_PREFIX_PATH:[A-Z]+=(.*)$/\1/p' "$dist/windows/CMakeCache.txt")
 python3 tools/release/make-dist.py --dist "$dist" --qt "$qt" --out "$dist/out"
 python3 tools/release/check-sbom.py "$dist"/out/*.cdx.json
