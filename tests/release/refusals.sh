@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
-# tools/release.sh refuses before it builds anything:
-#   refusals.sh dirty-tree RELEASE_SH     a file not committed
-#   refusals.sh missing-tool RELEASE_SH   cpack not on PATH
+# The release tools refuse before they build anything:
+#   refusals.sh dirty-tree SCRIPT [ARG...]     a file not committed
+#   refusals.sh missing-tool SCRIPT [ARG...]   cpack not on PATH
+#   refusals.sh unknown-release SCRIPT ARG...  no record of the release
 # It runs on a repository of its own holding only the script, so it needs no
 # checkout's history.
 set -euo pipefail
 case=$1
 script=$2
+shift 2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 repo=$work/repo
+name=${script##*/}
 mkdir -p "$repo/tools"
-cp "$script" "$repo/tools/release.sh"
+cp "$script" "$repo/tools/$name"
 git -C "$repo" init -q
 git -C "$repo" add -A
 git -C "$repo" -c user.name=test -c user.email=test@example.invalid commit -q -m release
@@ -28,12 +31,15 @@ case $case in
     IFS=: read -ra folders <<<"$PATH"
     for folder in "${folders[@]}"; do
       for program in "$folder"/*; do
-        name=${program##*/}
-        [[ $name == cpack || -e $work/bin/$name ]] || ln -s "$program" "$work/bin/$name"
+        program_name=${program##*/}
+        [[ $program_name == cpack || -e $work/bin/$program_name ]] || ln -s "$program" "$work/bin/$program_name"
       done
     done
     path=$work/bin
     expected="missing tools: .*cpack"
+    ;;
+  unknown-release)
+    expected="no release $1 is recorded"
     ;;
   *)
     echo "unknown case $case" >&2
@@ -42,9 +48,9 @@ case $case in
 esac
 
 status=0
-output=$(cd "$repo" && PATH=$path bash tools/release.sh 2>&1) || status=$?
+output=$(cd "$repo" && PATH=$path bash "tools/$name" "$@" 2>&1) || status=$?
 echo "$output"
-[[ $status -ne 0 ]] || { echo "FAIL: release.sh went on"; exit 1; }
+[[ $status -ne 0 ]] || { echo "FAIL: $name went on"; exit 1; }
 grep -qE "$expected" <<<"$output" || { echo "FAIL: no \"$expected\" in what it said"; exit 1; }
 [[ ! -e $repo/build && ! -e $repo/dist ]] || { echo "FAIL: it built something"; exit 1; }
 echo "refused: $case"
