@@ -291,9 +291,10 @@ class Release:
             fail("windows/facts.txt lacks the runtime DLLs or NSIS")
 
         def owner_of(path):
+            """Qt's DLLs, plugins and translations are where they are in Qt's prefix."""
             if path in runtime:
                 return runtime[path]
-            if path.startswith(("Qt6", "plugins/", "translations/")):
+            if any(os.path.isfile(os.path.join(self.qt, folder, path)) for folder in ("bin", "plugins", "")):
                 return qt
             return program
 
