@@ -10,10 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 bash tools/install-deps.sh tools/debian-packages.txt tools/ci/package.packages
 
-fail() {
-  echo "package.sh: $*" >&2
-  exit 1
-}
+source tools/fail.sh
 sudo=()
 [[ $(id -u) -eq 0 ]] || sudo=(sudo)
 

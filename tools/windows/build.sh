@@ -26,10 +26,7 @@ cd "$root"
 if [[ -z ${SORVANE_DEBIAN13:-} ]]; then
   exec bash tools/ci/debian13.sh --keep build/windows bash tools/windows/build.sh "$@"
 fi
-fail() {
-  echo "build.sh: $*" >&2
-  exit 1
-}
+source tools/fail.sh
 build=${SORVANE_WINDOWS_BUILD:-build/windows}
 targets=(--target sorvane)
 [[ ${1:-} == --all || ${1:-} == --tests ]] && targets=()

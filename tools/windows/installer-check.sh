@@ -11,12 +11,9 @@
 # uninstalls silently, and checks that nothing of the program is left: no file
 # of it, no shortcut, no key, while the user's file is still there.
 set -euo pipefail
-fail() {
-  echo "installer-check.sh: $*" >&2
-  exit 1
-}
-[[ $# -eq 2 ]] || fail "usage: installer-check.sh SETUP.exe STAGE"
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../fail.sh"
+[[ $# -eq 2 ]] || fail "usage: installer-check.sh SETUP.exe STAGE"
 setup=$(realpath "$1")
 stage=$(realpath "$2")
 source "$here/../../build/windows/sorvane_identity.sh"

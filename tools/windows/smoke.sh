@@ -18,10 +18,7 @@
 # closed with Esc).
 # It runs in the prefix wine-desktop.sh makes.
 set -euo pipefail
-fail() {
-  echo "smoke.sh: $*" >&2
-  exit 1
-}
+source "$(dirname "$0")/../fail.sh"
 [[ $# -ge 1 ]] || fail "usage: smoke.sh ZIP|SORVANE.EXE [SCREENSHOT.png | FOLDER/]"
 if [[ -z ${SORVANE_SMOKE_DISPLAY:-} ]]; then
   exec env SORVANE_SMOKE_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
