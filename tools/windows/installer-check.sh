@@ -17,7 +17,7 @@ source "$here/../fail.sh"
 setup=$(realpath "$1")
 stage=$(realpath "$2")
 source "$here/../../build/windows/sorvane_identity.sh"
-source "$here/wine-desktop.sh"
+source "$here/wine-prefix.sh" desktop
 
 work=$(mktemp -d)
 cleanup() {
