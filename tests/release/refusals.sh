@@ -2,8 +2,8 @@
 # tools/release.sh refuses before it builds anything:
 #   refusals.sh dirty-tree RELEASE_SH     a file not committed
 #   refusals.sh missing-tool RELEASE_SH   cpack not on PATH
-# It runs on a repository of its own holding only the script, so it needs no
-# checkout's history.
+# It runs on a repository of its own holding only the script and the fail()
+# of tools/fail.sh beside it, so it needs no checkout's history.
 set -euo pipefail
 case=$1
 script=$2
@@ -12,6 +12,7 @@ trap 'rm -rf "$work"' EXIT
 repo=$work/repo
 mkdir -p "$repo/tools"
 cp "$script" "$repo/tools/release.sh"
+cp "$(dirname "$script")/fail.sh" "$repo/tools/fail.sh"
 git -C "$repo" init -q
 git -C "$repo" add -A
 git -C "$repo" -c user.name=test -c user.email=test@example.invalid commit -q -m release
