@@ -47,10 +47,12 @@ difference=$(diff -r -x uninstall.exe -x "$(basename "$users_file")" "$stage" "$
   fail "the install folder differs from the staged files:"$'\n'"$difference"
 [[ -f $dir/uninstall.exe ]] || fail "no uninstall.exe in the install folder"
 
-# The shortcut's target, working folder and icon, as lnkinfo reads them.
+# The shortcut's target, working folder and icon, as lnkinfo reads them
+# (Debian 13's writes each backslash twice, Debian 12's once).
 [[ -f $shortcut ]] || fail "no shortcut $shortcut"
 exe_w="$dir_w\\$SORVANE_EXECUTABLE.exe"
-fields=$(lnkinfo "$shortcut" | sed -nE 's/^\t(Local path|Working directory|Icon location)\t+: (.*)$/\1: \2/p')
+fields=$(lnkinfo "$shortcut" |
+  sed -nE 's/\\\\/\\/g; s/^\t(Local path|Working directory|Icon location)\t+: (.*)$/\1: \2/p')
 expected="Local path: $exe_w"$'\n'"Working directory: $dir_w"$'\n'"Icon location: $exe_w"
 [[ $fields == "$expected" ]] || fail "the shortcut differs:"$'\n'"$(diff <(echo "$expected") <(echo "$fields"))"
 
