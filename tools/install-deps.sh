@@ -9,6 +9,7 @@
 #   install-deps.sh --names LIST...     only prints the names for this release
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/fail.sh"
 names_only=
 [[ ${1:-} == --names ]] && names_only=1 && shift
 lists=("$@")
@@ -33,8 +34,8 @@ export DEBIAN_FRONTEND=noninteractive
 if ! output=$("${sudo[@]}" apt-get update -qq 2>&1); then
   echo "$output" >&2
   if grep -qE 'is expired|is not valid yet' <<<"$output"; then
-    echo "install-deps.sh: a mirror serves package lists that are out of date (above); apt refuses them," \
-      "as it should: try again once it has synced, or use another mirror" >&2
+    fail "a mirror serves package lists that are out of date (above); apt refuses them," \
+      "as it should: try again once it has synced, or use another mirror"
   fi
   exit 1
 fi

@@ -20,10 +20,7 @@
 # commit's), and a machine without the tools it needs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-fail() {
-  echo "release.sh: $*" >&2
-  exit 1
-}
+source tools/fail.sh
 record=
 [[ ${1:-} == --record ]] && record=1
 # The packages this machine's part of the build uses.

@@ -26,10 +26,7 @@
 # file is identical, and kept otherwise.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-fail() {
-  echo "verify-release.sh: $*" >&2
-  exit 1
-}
+source tools/fail.sh
 reuse= against=
 while [[ ${1:-} == --* ]]; do
   case $1 in

@@ -3,10 +3,7 @@
 #include "about_box.h"
 #include "sorvane_identity.h"
 
-#include <QDir>
-#include <QDirIterator>
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -136,24 +133,6 @@ int differingPixels(const QImage &a, const QImage &b)
 }
 
 } // namespace
-
-TEST(DesktopFiles, InstallPutsEachFileInItsStandardPlaceAndNothingElse)
-{
-    QStringList files;
-    QDirIterator it(kStage, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files.append(QDir(kStage).relativeFilePath(it.next()));
-    files.sort();
-    QStringList expected{
-        QStringLiteral("usr/bin/") + kExecutable,
-        QStringLiteral("usr/share/applications/%1.desktop").arg(kAppId),
-        QStringLiteral("usr/share/icons/hicolor/32x32/apps/%1.png").arg(kAppId),
-        QStringLiteral("usr/share/icons/hicolor/scalable/apps/%1.svg").arg(kAppId),
-        QStringLiteral("usr/share/metainfo/%1.metainfo.xml").arg(kAppId),
-    };
-    EXPECT_EQ(files, expected);
-    EXPECT_TRUE(QFileInfo(installed(QStringLiteral("bin/") + kExecutable)).isExecutable());
-}
 
 TEST(DesktopFiles, EntryAndMetainfoNameTheIdAndProgramThatAreInstalled)
 {

@@ -3,8 +3,8 @@
 #   refusals.sh dirty-tree SCRIPT [ARG...]     a file not committed
 #   refusals.sh missing-tool SCRIPT [ARG...]   cpack not on PATH
 #   refusals.sh unknown-release SCRIPT ARG...  no record of the release
-# It runs on a repository of its own holding only the script, so it needs no
-# checkout's history.
+# It runs on a repository of its own holding only the script and the fail()
+# of tools/fail.sh beside it, so it needs no checkout's history.
 set -euo pipefail
 case=$1
 script=$2
@@ -15,6 +15,7 @@ repo=$work/repo
 name=${script##*/}
 mkdir -p "$repo/tools"
 cp "$script" "$repo/tools/$name"
+cp "$(dirname "$script")/fail.sh" "$repo/tools/fail.sh"
 git -C "$repo" init -q
 git -C "$repo" add -A
 git -C "$repo" -c user.name=test -c user.email=test@example.invalid commit -q -m release

@@ -31,10 +31,7 @@
 set -euo pipefail
 checkout=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$checkout"
-fail() {
-  echo "debian13.sh: $*" >&2
-  exit 1
-}
+source "$checkout/tools/fail.sh"
 [[ $(id -u) -eq 0 ]] || exec sudo -E bash "$0" "$@"
 
 if [[ ${1:-} == --inside ]]; then

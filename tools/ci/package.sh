@@ -10,10 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 bash tools/install-deps.sh tools/debian-packages.txt tools/ci/package.packages
 
-fail() {
-  echo "package.sh: $*" >&2
-  exit 1
-}
+source tools/fail.sh
 sudo=()
 [[ $(id -u) -eq 0 ]] || sudo=(sudo)
 
@@ -39,7 +36,8 @@ else
   echo "built $(basename "$deb")"
 fi
 
-# Every file at its standard place, and nothing else.
+# Every file at its standard place, and nothing else: the one list of what
+# the install puts in place (the suite reads each from where it goes).
 files=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$' | sort)
 expected=$(sort <<END
 ./usr/bin/sorvane
@@ -76,10 +74,9 @@ trap cleanup EXIT
 "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=300 install -y -qq "$deb" >/dev/null
 [[ $(dpkg-query -W -f='${Status} ${Version}' sorvane) == "install ok installed $release" ]] || fail "not installed"
 [[ $(command -v sorvane) == /usr/bin/sorvane ]] || fail "sorvane is not /usr/bin/sorvane"
-for path in /usr/share/applications/$id.desktop /usr/share/metainfo/$id.metainfo.xml \
-  /usr/share/icons/hicolor/32x32/apps/$id.png /usr/share/icons/hicolor/scalable/apps/$id.svg; do
-  [[ -s $path ]] || fail "missing $path"
-done
+while read -r path; do
+  [[ -s ${path#.} ]] || fail "missing ${path#.}"
+done <<<"$files"
 desktop-file-validate /usr/share/applications/$id.desktop
 if ldd /usr/bin/sorvane | grep -q 'not found'; then
   fail "unresolved libraries: $(ldd /usr/bin/sorvane | grep 'not found')"

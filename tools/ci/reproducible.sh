@@ -32,6 +32,7 @@
 # the packages it holds (.ci/run).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+source tools/fail.sh
 keep=
 if [[ ${1:-} == --keep ]]; then
   keep=${2:?--keep takes a folder}
@@ -49,7 +50,7 @@ release() {
   git -C "$folder" checkout -q "$commit"
   (cd "$folder" && umask "$mask" && TZ=$zone LC_ALL=$locale SORVANE_JOBS=$jobs \
     unshare --uts bash -c 'hostname "$1" && exec bash tools/release.sh' - "$host" >"$folder.log" 2>&1) ||
-    { tail -n 40 "$folder.log" >&2; echo "reproducible.sh: the release in $folder failed" >&2; exit 1; }
+    { tail -n 40 "$folder.log" >&2; fail "the release in $folder failed"; }
   echo "release in $folder (umask $mask, TZ=$zone, LC_ALL=$locale, host $host, $jobs jobs):" \
     "$((SECONDS - start)) s"
 }
@@ -58,7 +59,7 @@ release "$second" 077 Asia/Tokyo ja_JP.UTF-8 second-builder.example.jp 1
 
 a=$(echo "$first"/dist/sorvane-*)
 b=$(echo "$second"/dist/sorvane-*)
-[[ -d $a && -d $b && $(basename "$a") == "$(basename "$b")" ]] || { echo "reproducible.sh: no release folders" >&2; exit 1; }
+[[ -d $a && -d $b && $(basename "$a") == "$(basename "$b")" ]] || fail "no release folders"
 differ=()
 while read -r name; do
   if [[ ! -f $a/$name || ! -f $b/$name ]]; then
@@ -84,5 +85,4 @@ for name in "${differ[@]}"; do
     diffoscope --no-progress --text - "$a/$name" "$b/$name" | head -n 200 || true
   fi
 done
-echo "reproducible.sh: ${#differ[@]} file(s) differ between two builds of $commit: ${differ[*]}" >&2
-exit 1
+fail "${#differ[@]} file(s) differ between two builds of $commit: ${differ[*]}"

@@ -13,6 +13,7 @@
 # release's zip and installer instead of packages built here again.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+source tools/fail.sh
 if [[ -z ${SORVANE_DEBIAN13:-} ]]; then
   keep=(--keep build/windows)
   [[ $# -eq 0 ]] || keep+=(--keep "$1")
@@ -28,7 +29,7 @@ else
   packages=build/windows/package
 fi
 zips=("$packages"/sorvane-*-windows-x86_64.zip)
-[[ -f ${zips[0]} ]] || { echo "windows.sh: no Windows zip in $packages" >&2; exit 1; }
+[[ -f ${zips[0]} ]] || fail "no Windows zip in $packages"
 zip=${zips[0]}
 name=$(basename "$zip" .zip)
 # The installer must put in place what the zip holds.

@@ -8,7 +8,8 @@
 # build/dist/host.txt.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-[[ -n ${SORVANE_DEBIAN13:-} ]] || { echo "debian13.sh: runs in the Debian 13 root (tools/release.sh)" >&2; exit 1; }
+source tools/fail.sh
+[[ -n ${SORVANE_DEBIAN13:-} ]] || fail "runs in the Debian 13 root (tools/release.sh)"
 dist=build/dist
 bash tools/release/deb.sh "$dist/debian13"
 SORVANE_WINDOWS_BUILD=$dist/windows bash tools/windows/build.sh
@@ -18,7 +19,7 @@ SORVANE_WINDOWS_BUILD=$dist/windows bash tools/windows/build.sh
   for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
     path=$(x86_64-w64-mingw32-g++-posix -print-file-name=$dll)
     package=$( (dpkg -S "$path" || dpkg -S "$(realpath "$path")") 2>/dev/null | head -n 1 | cut -d: -f1)
-    [[ -n $package ]] || { echo "debian13.sh: no package holds $path" >&2; exit 1; }
+    [[ -n $package ]] || fail "no package holds $path"
     echo "runtime $dll $package $(dpkg-query -W -f='${Version} ${Architecture}' "$package")"
   done
   echo "nsis $(dpkg-query -W -f='${Version} ${Architecture}' nsis)"

@@ -29,10 +29,7 @@ if [[ -z ${SORVANE_DEBIAN13:-} ]]; then
   exec bash "$root/tools/ci/debian13.sh" bash tools/windows/build-qt.sh "$@"
 fi
 toolchain=$root/cmake/mingw-w64.cmake
-fail() {
-  echo "build-qt.sh: $*" >&2
-  exit 1
-}
+source "$root/tools/fail.sh"
 
 # Only what the program and its tests use: Core, Gui, Widgets and Test, with
 # the windows and offscreen platform plugins and the Windows styles.

@@ -27,10 +27,7 @@ cd "$root"
 if [[ -z ${SORVANE_DEBIAN13:-} ]]; then
   exec bash tools/ci/debian13.sh --keep build/windows bash tools/windows/build.sh "$@"
 fi
-fail() {
-  echo "build.sh: $*" >&2
-  exit 1
-}
+source tools/fail.sh
 build=${SORVANE_WINDOWS_BUILD:-build/windows}
 targets=(--target sorvane)
 [[ ${1:-} == --all || ${1:-} == --tests ]] && targets=()
@@ -82,10 +79,11 @@ deploy_imports() {
 
 # Qt gathers the Windows build's programs at the top of the build tree.
 cp "$build/sorvane.exe" "$stage/"
-# Plugins the program loads: the windows platform, the Windows styles (the
-# program asks for windowsvista, which this one holds) and the .ico reader for
-# the program icon.
-for plugin in platforms/qwindows.dll styles/qmodernwindowsstyle.dll imageformats/qico.dll; do
+# Plugins the program loads: the windows platform and the Windows styles (the
+# program asks for windowsvista, which this one holds). No image-format
+# plugin: the window icon is a PNG and the About box's picture a BMP, both
+# read by Qt itself, and Windows reads the .ico resources in sorvane.exe.
+for plugin in platforms/qwindows.dll styles/qmodernwindowsstyle.dll; do
   mkdir -p "$stage/$(dirname "$plugin")"
   cp "$qt/plugins/$plugin" "$stage/$plugin"
 done
@@ -140,7 +138,6 @@ $name/libstdc++-6.dll
 $name/libwinpthread-1.dll
 $name/platforms/qwindows.dll
 $name/styles/qmodernwindowsstyle.dll
-$name/imageformats/qico.dll
 $name/translations/qtbase_ja.qm
 $name/licenses/LGPL-3.txt
 $name/licenses/GPL-3.txt

@@ -11,16 +11,13 @@
 # uninstalls silently, and checks that nothing of the program is left: no file
 # of it, no shortcut, no key, while the user's file is still there.
 set -euo pipefail
-fail() {
-  echo "installer-check.sh: $*" >&2
-  exit 1
-}
-[[ $# -eq 2 ]] || fail "usage: installer-check.sh SETUP.exe STAGE"
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../fail.sh"
+[[ $# -eq 2 ]] || fail "usage: installer-check.sh SETUP.exe STAGE"
 setup=$(realpath "$1")
 stage=$(realpath "$2")
 source "$here/../../build/windows/sorvane_identity.sh"
-source "$here/wine-desktop.sh"
+source "$here/wine-prefix.sh" desktop
 
 work=$(mktemp -d)
 cleanup() {
@@ -50,31 +47,13 @@ difference=$(diff -r -x uninstall.exe -x "$(basename "$users_file")" "$stage" "$
   fail "the install folder differs from the staged files:"$'\n'"$difference"
 [[ -f $dir/uninstall.exe ]] || fail "no uninstall.exe in the install folder"
 
-# The shortcut's target (its link information) and its working folder and
-# icon (its strings), as [MS-SHLLINK] lays them out.
-u16() { od -An -tu2 -j "$2" -N2 "$1" | tr -d ' '; }
-u32() { od -An -tu4 -j "$2" -N4 "$1" | tr -d ' '; }
-shortcut_fields() {
-  local file=$1 flags pos info count bit
-  local -A names=([2]=name [3]=relative [4]=folder [5]=arguments [6]=icon)
-  flags=$(u32 "$file" 20)
-  pos=76
-  ((flags & 1)) && pos=$((pos + 2 + $(u16 "$file" 76)))
-  ((flags & 2)) || return 0
-  info=$pos
-  echo "target=$(tail -c +$((info + $(u32 "$file" $((info + 16))) + 1)) "$file" | tr '\0' '\n' | head -n 1)"
-  pos=$((info + $(u32 "$file" "$info")))
-  for bit in 2 3 4 5 6; do
-    ((flags & (1 << bit))) || continue
-    count=$(u16 "$file" "$pos")
-    echo "${names[$bit]}=$(tail -c +$((pos + 3)) "$file" | head -c $((count * 2)) | iconv -f UTF-16LE -t UTF-8 | tr -d '\0')"
-    pos=$((pos + 2 + count * 2))
-  done
-}
+# The shortcut's target, working folder and icon, as lnkinfo reads them
+# (Debian 13's writes each backslash twice, Debian 12's once).
 [[ -f $shortcut ]] || fail "no shortcut $shortcut"
 exe_w="$dir_w\\$SORVANE_EXECUTABLE.exe"
-fields=$(shortcut_fields "$shortcut" | grep -E '^(target|folder|icon)=')
-expected="target=$exe_w"$'\n'"folder=$dir_w"$'\n'"icon=$exe_w"
+fields=$(lnkinfo "$shortcut" |
+  sed -nE 's/\\\\/\\/g; s/^\t(Local path|Working directory|Icon location)\t+: (.*)$/\1: \2/p')
+expected="Local path: $exe_w"$'\n'"Working directory: $dir_w"$'\n'"Icon location: $exe_w"
 [[ $fields == "$expected" ]] || fail "the shortcut differs:"$'\n'"$(diff <(echo "$expected") <(echo "$fields"))"
 
 # regedit exports in UTF-16; the values come sorted by name.

@@ -1,14 +1,15 @@
-# The Windows installer, built by tools/windows/build.sh with makensis from
-# the files staged for the zip. It installs for the current user only, into
+# The Windows installer, built by tools/windows/make-installer.sh with makensis
+# from the files staged for the zip. It installs for the current user only, into
 # %LOCALAPPDATA%\Programs\<name>, with no administrator prompt; it adds a
 # Start-menu shortcut and an entry under "アプリと機能" (HKCU), and its
 # uninstaller removes exactly the files it wrote, never a whole folder, since
 # the user may have chosen one that holds other things.
 #
-# build.sh defines: NAME, TITLE, EXECUTABLE, RELEASE, VERSION, PUBLISHER,
-# COPYRIGHT, HOME_PAGE (cmake/identity.cmake), ICON, LICENSE (the notices of
-# licenses/ in one text), FILES and UNFILES (the File and Delete lists made
-# from the staged folder), SIZE_KB (the staged files' size) and OUTFILE.
+# make-installer.sh defines: NAME, TITLE, EXECUTABLE, RELEASE, VERSION,
+# PUBLISHER, COPYRIGHT, HOME_PAGE (cmake/identity.cmake), ICON, LICENSE (the
+# notices of licenses/ in one text), FILES and UNFILES (the File and Delete
+# lists made from the staged folder), SIZE_KB (the staged files' size), COMMIT
+# (the commit the build names, or empty) and OUTFILE.
 
 # 64-bit and Unicode: the program is 64-bit only, and the name is full-width.
 Target amd64-unicode

@@ -16,12 +16,9 @@
 # calculation), enriched-air.png (the other tab, shown with Ctrl+PgDown) and
 # about.png (the About box, opened from the menu "ファイル" → "ヘルプ" and
 # closed with Esc).
-# It runs in the prefix wine-desktop.sh makes.
+# It runs in the Wine prefix "desktop" of wine-prefix.sh.
 set -euo pipefail
-fail() {
-  echo "smoke.sh: $*" >&2
-  exit 1
-}
+source "$(dirname "$0")/../fail.sh"
 [[ $# -ge 1 ]] || fail "usage: smoke.sh ZIP|SORVANE.EXE [SCREENSHOT.png | FOLDER/]"
 if [[ -z ${SORVANE_SMOKE_DISPLAY:-} ]]; then
   exec env SORVANE_SMOKE_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
@@ -35,7 +32,7 @@ if [[ ${2:-} == */ ]]; then
   mkdir -p "$pictures"
 fi
 
-source "$(dirname "$0")/wine-desktop.sh"
+source "$(dirname "$0")/wine-prefix.sh" desktop
 
 work=$(mktemp -d)
 pid=
