@@ -80,8 +80,11 @@ string(REGEX REPLACE ", $" "" NUMBERS "${NUMBERS}")
 file(READ ${EXPECTED} expected)
 string(CONFIGURE "${expected}" expected @ONLY)
 
+# The memory flags (MOVEABLE, PURE, …) do not count either: only a .res keeps
+# them, and Windows ignores them.
 function(normalise text out)
   string(REGEX REPLACE "/\\*[^*]*\\*/" "" text "${text}")
+  string(REGEX REPLACE " (MOVEABLE|FIXED|PURE|IMPURE|PRELOAD|LOADONCALL|DISCARDABLE)" "" text "${text}")
   string(REGEX REPLACE "[ \t]+" " " text "${text}")
   string(REGEX REPLACE " *\n *" "\n" text "${text}")
   string(REGEX REPLACE "\n+" "\n" text "${text}")
