@@ -1,6 +1,5 @@
 #include "startup.h"
 
-#include "result_box.h"
 #include "sorvane_identity.h"
 
 #include <QApplication>
@@ -29,7 +28,6 @@ void setUp(QApplication &application)
         QCoreApplication::installTranslator(translator);
     else
         delete translator;
-    layout::installResultBoxAccessibility();
 }
 
 } // namespace app

@@ -8,15 +8,15 @@ namespace desktop {
 
 namespace {
 
-std::function<bool(const Message &)> &messageHook()
+MessageHook &messageHook()
 {
-    static std::function<bool(const Message &)> hook;
+    static MessageHook hook;
     return hook;
 }
 
 } // namespace
 
-void setMessageHook(std::function<bool(const Message &)> hook)
+void setMessageHook(MessageHook hook)
 {
     messageHook() = std::move(hook);
 }

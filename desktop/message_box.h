@@ -38,6 +38,7 @@ inline bool askYesNo(QWidget *owner, const QString &text, const QString &title)
 
 // For tests: `hook` answers every message in place of a box, until it is
 // reset with an empty one.
-void setMessageHook(std::function<bool(const Message &)> hook);
+using MessageHook = std::function<bool(const Message &)>;
+void setMessageHook(MessageHook hook);
 
 } // namespace desktop

@@ -5,17 +5,25 @@
 namespace desktop {
 
 namespace {
-std::optional<bool> testAnswer;
+
+ScreenReaderHook &screenReaderHook()
+{
+    static ScreenReaderHook hook;
+    return hook;
+}
+
 } // namespace
 
 bool screenReaderListening()
 {
-    return testAnswer.value_or(QAccessible::isActive());
+    if (screenReaderHook())
+        return screenReaderHook()();
+    return QAccessible::isActive();
 }
 
-void setScreenReaderListening(std::optional<bool> answer)
+void setScreenReaderHook(ScreenReaderHook hook)
 {
-    testAnswer = answer;
+    screenReaderHook() = std::move(hook);
 }
 
 } // namespace desktop

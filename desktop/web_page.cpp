@@ -73,36 +73,31 @@ void reportNotOpened(QWidget *owner, const QString &address)
     showMessage(message);
 }
 
-// The desktop's opener. Where Qt would hand the page to xdg-open (Linux and
-// the other Unix desktops outside a Flatpak or Snap sandbox, xdg-open on
-// PATH), Qt reports success as soon as xdg-open has started and what becomes
-// of it is lost; so there it runs xdg-open itself, waits only for it to
-// start, and calls `failedLater` if it ends with a non-zero status.
-// Everywhere else QDesktopServices::openUrl.
-class DesktopPageOpener final : public PageOpener {
-public:
-    bool open(const QUrl &url, std::function<void()> failedLater) override
-    {
-        const QString xdgOpen = xdgOpenProgram();
-        if (!xdgOpen.isEmpty())
-            return openWithXdgOpen(xdgOpen, url, std::move(failedLater));
-        return QDesktopServices::openUrl(url);
-    }
-};
-
-PageOpener *testOpener = nullptr;
-
-PageOpener &pageOpener()
+// Opens `url` in the user's default browser. Where Qt would hand the page to
+// xdg-open (Linux and the other Unix desktops outside a Flatpak or Snap
+// sandbox, xdg-open on PATH), Qt reports success as soon as xdg-open has
+// started and what becomes of it is lost; so there it runs xdg-open itself,
+// waits only for it to start, and calls `failedLater` if it ends with a
+// non-zero status. Everywhere else QDesktopServices::openUrl.
+bool openInBrowser(const QUrl &url, std::function<void()> failedLater)
 {
-    static DesktopPageOpener desktopOpener;
-    return testOpener ? *testOpener : desktopOpener;
+    const QString xdgOpen = xdgOpenProgram();
+    if (!xdgOpen.isEmpty())
+        return openWithXdgOpen(xdgOpen, url, std::move(failedLater));
+    return QDesktopServices::openUrl(url);
+}
+
+PageHook &pageHook()
+{
+    static PageHook hook;
+    return hook;
 }
 
 } // namespace
 
-void setPageOpener(PageOpener *opener)
+void setPageHook(PageHook hook)
 {
-    testOpener = opener;
+    pageHook() = std::move(hook);
 }
 
 void openWebPage(QWidget *asking, const QString &address)
@@ -114,7 +109,10 @@ void openWebPage(QWidget *asking, const QString &address)
         return;
     const QPointer<QWidget> owner(asking);
     const QUrl url(address);
-    if (!pageOpener().open(url, [owner, address] { reportNotOpened(owner, address); }))
+    auto failedLater = [owner, address] { reportNotOpened(owner, address); };
+    const bool started =
+        pageHook() ? pageHook()(url, std::move(failedLater)) : openInBrowser(url, std::move(failedLater));
+    if (!started)
         reportNotOpened(asking, address);
 }
 

@@ -9,19 +9,12 @@ class QWidget;
 
 namespace desktop {
 
-// Opens pages in the user's default browser. The program opens pages only
-// through one, so tests can record them instead.
-class PageOpener {
-public:
-    virtual ~PageOpener() = default;
-    // Starts opening `url`: false if that cannot even start. A failure that
-    // shows only later calls `failedLater` from the event loop.
-    virtual bool open(const QUrl &url, std::function<void()> failedLater) = 0;
-};
-
-// For tests: `opener` opens every page from now on; null puts the desktop's
-// back.
-void setPageOpener(PageOpener *opener);
+// For tests: `hook` opens every page from now on in place of the user's
+// default browser, until it is reset with an empty one. Like the browser it
+// starts opening `url` and returns false if that cannot even start; a failure
+// that shows only later calls `failedLater` from the event loop.
+using PageHook = std::function<bool(const QUrl &url, std::function<void()> failedLater)>;
+void setPageHook(PageHook hook);
 
 // Asks whether the computer is online and, only on Yes, opens `address`. A
 // page that cannot be opened, at once or later, is told with its address to

@@ -33,6 +33,9 @@ QAccessibleInterface *resultBoxAccessible(const QString &className, QObject *obj
 
 ResultBox::ResultBox(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
+    // Qt asks the factories for a widget's interface only once the widget
+    // exists, so the first box installs the factory in time for all of them.
+    [[maybe_unused]] static const bool factoryInstalled = (QAccessible::installFactory(&resultBoxAccessible), true);
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignCenter);
     setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -40,15 +43,6 @@ ResultBox::ResultBox(const QString &text, QWidget *parent) : QLabel(text, parent
     setForegroundRole(QPalette::Text);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
-}
-
-void installResultBoxAccessibility()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(&resultBoxAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed);
 }
 
 } // namespace layout

@@ -152,8 +152,10 @@ QWidget *makeControl(QWidget *parent, const ControlRow &row, QPalette::ColorRole
     return nullptr;
 }
 
-} // namespace
-
+// Makes `label` the buddy of `box`, which is how screen readers learn that one
+// labels the other, and its caption, without a closing colon, the name they
+// read out for the box. No caption has an '&', so no buddy gains a keyboard
+// mnemonic.
 void nameAfterLabel(QLabel *label, QWidget *box)
 {
     label->setBuddy(box);
@@ -168,6 +170,8 @@ void nameAfterLabel(QLabel *label, QWidget *box)
     if (auto *combo = qobject_cast<QComboBox *>(box))
         combo->lineEdit()->setAccessibleName(name);
 }
+
+} // namespace
 
 QWidget *WindowBuilder::add(QWidget *parent, const ControlRow &row)
 {
@@ -185,6 +189,8 @@ QWidget *WindowBuilder::add(QWidget *parent, const ControlRow &row)
         keyboardOrder_.emplace_back(row.tabIndex, control);
     if (row.look & OnTop)
         onTop_.push_back(control);
+    if (!row.buddy.isEmpty())
+        buddies_.emplace_back(qobject_cast<QLabel *>(control), row.buddy);
     return control;
 }
 
@@ -201,6 +207,12 @@ void WindowBuilder::finish()
         QWidget::setTabOrder(keyboardOrder_[k - 1].second, keyboardOrder_[k].second);
     for (QWidget *control : onTop_)
         control->raise();
+    // The boxes may come after their labels in the rows.
+    for (const auto &[label, buddy] : buddies_) {
+        auto *box = label->parentWidget()->findChild<QWidget *>(buddy.toString(), Qt::FindDirectChildrenOnly);
+        Q_ASSERT(box);
+        nameAfterLabel(label, box);
+    }
 }
 
 } // namespace layout

@@ -62,18 +62,15 @@ struct ControlRow {
     // In twips from the parent's top-left corner. A line runs from
     // (left, top) up to, not including, (left + width, top + height).
     int left, top, width, height;
-    int tabIndex;                              // the keyboard order
-    const FontSpec *font = nullptr;            // null: the window's
-    unsigned look = Plain;                     // ControlLook bits
+    int tabIndex;                   // the keyboard order
+    const FontSpec *font = nullptr; // null: the window's
+    unsigned look = Plain;          // ControlLook bits
+    // A label's: the control beside it, on the same parent, that it names for
+    // screen readers (see WindowBuilder::finish).
+    QStringView buddy = {};
     std::optional<QRgb> colour = std::nullopt; // a text or line colour the layout fixes
     std::span<const QStringView> items = {};   // a combo box's list
 };
-
-// Makes `label` the buddy of `box`, which is how screen readers learn that one
-// labels the other, and its caption, without a closing colon, the name they
-// read out for the box. No caption has an '&', so no buddy gains a keyboard
-// mnemonic.
-void nameAfterLabel(QLabel *label, QWidget *box);
 
 // Builds a window's controls from their rows. Each control is created in its
 // parent, in the parent's font, and drawn on `surface`, the colour role of what
@@ -96,13 +93,15 @@ public:
     }
     // A control made elsewhere that takes part in the keyboard order.
     void addToKeyboardOrder(int tabIndex, QWidget *control);
-    // Chains the keyboard order by tab index and raises the OnTop controls.
+    // Chains the keyboard order by tab index, raises the OnTop controls and
+    // names each label's buddy after it.
     void finish();
 
 private:
     QPalette::ColorRole surface_;
     std::vector<std::pair<int, QWidget *>> keyboardOrder_;
     std::vector<QWidget *> onTop_;
+    std::vector<std::pair<QLabel *, QStringView>> buddies_;
 };
 
 } // namespace layout

@@ -20,74 +20,63 @@ bool isDigit(char16_t c)
     return c >= u'0' && c <= u'9';
 }
 
-// The extent of the number at `text[start]`, or `start` when there is none.
-qsizetype scanNumber(QStringView text, qsizetype start)
+// The number a text starts with, after its blanks, as from_chars reads it:
+// ASCII, without its sign. `ascii` is empty when the text starts with none.
+struct LeadingNumber {
+    bool negative = false;
+    std::string ascii;
+};
+
+// Walks the number once, copying it as it goes.
+LeadingNumber scanNumber(QStringView text)
 {
+    LeadingNumber number;
     const qsizetype n = text.size();
-    qsizetype i = start;
+    qsizetype i = 0;
+    while (i < n && isBlank(text[i].unicode()))
+        ++i;
+    auto take = [&] { number.ascii.push_back(static_cast<char>(text[i++].unicode())); };
+    auto takeDigits = [&] {
+        const qsizetype first = i;
+        while (i < n && isDigit(text[i].unicode()))
+            take();
+        return i - first;
+    };
     if (i < n && (text[i] == u'+' || text[i] == u'-'))
-        ++i;
-    qsizetype digits = 0;
-    while (i < n && isDigit(text[i].unicode())) {
-        ++i;
-        ++digits;
-    }
+        number.negative = text[i++] == u'-';
+    qsizetype digits = takeDigits();
     if (i < n && text[i] == u'.') {
-        ++i;
-        while (i < n && isDigit(text[i].unicode())) {
-            ++i;
-            ++digits;
-        }
+        take();
+        digits += takeDigits();
     }
     if (digits == 0)
-        return start;
+        return {};
     if (i < n && (text[i] == u'e' || text[i] == u'E')) {
-        qsizetype j = i + 1;
-        if (j < n && (text[j] == u'+' || text[j] == u'-'))
-            ++j;
-        if (j < n && isDigit(text[j].unicode())) {
-            while (j < n && isDigit(text[j].unicode()))
-                ++j;
-            i = j;
-        }
+        // An exponent without a digit is not part of the number: "5e+" is 5.
+        const std::size_t mantissa = number.ascii.size();
+        take();
+        if (i < n && (text[i] == u'+' || text[i] == u'-'))
+            take();
+        if (takeDigits() == 0)
+            number.ascii.resize(mantissa);
     }
-    return i;
-}
-
-qsizetype skipBlanks(QStringView text)
-{
-    qsizetype start = 0;
-    while (start < text.size() && isBlank(text[start].unicode()))
-        ++start;
-    return start;
+    return number;
 }
 
 } // namespace
 
 bool startsWithNumber(QStringView text)
 {
-    const qsizetype start = skipBlanks(text);
-    return scanNumber(text, start) != start;
+    return !scanNumber(text).ascii.empty();
 }
 
 double leadingNumber(QStringView text)
 {
-    const qsizetype start = skipBlanks(text);
-    const qsizetype end = scanNumber(text, start);
-    if (end == start)
+    const LeadingNumber number = scanNumber(text);
+    if (number.ascii.empty())
         return 0.0;
-
-    // Everything in [start, end) is ASCII by construction.
-    std::string ascii;
-    ascii.resize(static_cast<std::size_t>(end - start));
-    for (qsizetype i = start; i < end; ++i)
-        ascii[static_cast<std::size_t>(i - start)] = static_cast<char>(text[i].unicode());
-
-    const char *first = ascii.data();
-    const char *last = first + ascii.size();
-    const bool negative = *first == '-';
-    if (*first == '+' || *first == '-')
-        ++first; // from_chars takes no plus sign; the sign is put back below
+    const char *first = number.ascii.data();
+    const char *last = first + number.ascii.size();
 
     double magnitude = 0.0;
     const auto [ptr, ec] = std::from_chars(first, last, magnitude, std::chars_format::general);
@@ -130,7 +119,7 @@ double leadingNumber(QStringView text)
             throw CalculationError();
         magnitude = 0.0;
     }
-    return negative ? -magnitude : magnitude;
+    return number.negative ? -magnitude : magnitude;
 }
 
 } // namespace numbers

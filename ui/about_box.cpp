@@ -66,10 +66,10 @@ AboutBox::AboutBox()
     icon->setAccessibleName(QStringLiteral("Ｓｏｒｖａｎｅのアイコン"));
     icon->setAccessibleDescription(QStringLiteral("黄色と紫の小さな魚"));
     auto *description = builder.add<QLabel>(
-        this, {u"lblDescription", Label, u"", 960, 1200, 4605, 285, 2, &kMincho975, Transparent, kBlack});
+        this, {u"lblDescription", Label, u"", 960, 1200, 4605, 285, 2, &kMincho975, Transparent, u"", kBlack});
     description->setAccessibleName(kDescription.toString());
-    auto *title =
-        builder.add<QLabel>(this, {u"lblTitle", Label, u"", 960, 120, 4605, 345, 3, &kMincho12, Transparent, kBlack});
+    auto *title = builder.add<QLabel>(
+        this, {u"lblTitle", Label, u"", 960, 120, 4605, 345, 3, &kMincho12, Transparent, u"", kBlack});
     auto *version =
         builder.add<QLabel>(this, {u"lblVersion", Label, u"", 960, 840, 4605, 225, 4, &kMincho975, Transparent});
     auto *contact = builder.add<QPlainTextEdit>(this, {u"Text1", TextArea, u"", 240, 1680, 5415, 855, 5, &kMincho825});
@@ -84,14 +84,14 @@ AboutBox::AboutBox()
     example->setAccessibleDescription(
         QStringLiteral("毎分呼吸量調査ツールの入力例：タンクの開始圧 185、タンク終了時の残圧 50、"
                        "タンク容積 10 リットル、平均水深 12.5 ｍ、水深時間 45 分で、毎分呼吸量 13.3 リットル／分"));
-    builder.add(this, {u"Label1", Label, u"入力例", 240, 2640, 1095, 255, 9, &kGothic12Bold, Transparent, kRed});
+    builder.add(this, {u"Label1", Label, u"入力例", 240, 2640, 1095, 255, 9, &kGothic12Bold, Transparent, u"", kRed});
     builder.add(this,
                 {u"Label2", Label, u"男性消費量１５以下、女性１３以下が目安（体格等により変わります）", 360, 3000, 5415,
                  255, 10, &kGothic825Bold, Transparent});
     auto *scubaButton = builder.add<QPushButton>(
         this, {u"Command2", Button, u"スキューバダイビング情報ＨＰ", 3120, 1080, 2535, 375, 11, nullptr, OnTop});
     // A one-pixel grey separator, its end point not drawn.
-    builder.add(this, {u"Line1", Line, u"", 120, 1560, 5564, 0, 12, nullptr, Plain, kGrey});
+    builder.add(this, {u"Line1", Line, u"", 120, 1560, 5564, 0, 12, nullptr, Plain, u"", kGrey});
     builder.finish();
     okButton_->setFocus(Qt::OtherFocusReason);
 

@@ -76,24 +76,19 @@ void MainWindow::buildControls()
     QWidget *page = tabs->addPage(QStringLiteral("通常エアー"));
     builder.add(page,
                 {u"Label9", Label, u"毎分呼吸量調査ツール", 480, 480, 2895, 375, 9, &kBreathingTitleFont,
-                 WordWrap | Transparent, kRed});
-    auto *startLabel =
-        builder.add<QLabel>(page, {u"Label1", Label, u"タンクの開始圧", 480, 960, 1335, 255, 17, nullptr, WordWrap});
+                 WordWrap | Transparent, u"", kRed});
+    builder.add(page, {u"Label1", Label, u"タンクの開始圧", 480, 960, 1335, 255, 17, nullptr, WordWrap, u"Text1"});
     startPressure_ = builder.add<QLineEdit>(page, {u"Text1", TextBox, u"", 2280, 840, 735, 375, 8, &kTextBoxFont});
-    auto *endLabel = builder.add<QLabel>(
-        page, {u"Label2", Label, u"タンク終了時の残圧", 480, 1440, 1575, 255, 16, nullptr, WordWrap});
+    builder.add(page, {u"Label2", Label, u"タンク終了時の残圧", 480, 1440, 1575, 255, 16, nullptr, WordWrap, u"Text2"});
     endPressure_ = builder.add<QLineEdit>(page, {u"Text2", TextBox, u"", 2280, 1320, 735, 375, 7, &kTextBoxFont});
-    auto *volumeLabel = builder.add<QLabel>(
-        page, {u"Label3", Label, u"タンク容積（リットル）", 480, 1920, 1695, 255, 15, nullptr, WordWrap});
+    builder.add(page,
+                {u"Label3", Label, u"タンク容積（リットル）", 480, 1920, 1695, 255, 15, nullptr, WordWrap, u"Text3"});
     tankVolume_ = builder.add<QLineEdit>(page, {u"Text3", TextBox, u"", 2280, 1800, 735, 375, 6, &kTextBoxFont});
-    auto *depthLabel =
-        builder.add<QLabel>(page, {u"Label4", Label, u"平均水深（ｍ）", 480, 2400, 1575, 255, 14, nullptr, WordWrap});
+    builder.add(page, {u"Label4", Label, u"平均水深（ｍ）", 480, 2400, 1575, 255, 14, nullptr, WordWrap, u"Text4"});
     averageDepth_ = builder.add<QLineEdit>(page, {u"Text4", TextBox, u"", 2280, 2280, 735, 375, 5, &kTextBoxFont});
-    auto *timeLabel =
-        builder.add<QLabel>(page, {u"Label5", Label, u"水深時間（分）", 480, 2880, 1575, 255, 13, nullptr, WordWrap});
+    builder.add(page, {u"Label5", Label, u"水深時間（分）", 480, 2880, 1575, 255, 13, nullptr, WordWrap, u"Text5"});
     diveTime_ = builder.add<QLineEdit>(page, {u"Text5", TextBox, u"", 2280, 2760, 735, 375, 4, &kTextBoxFont});
-    auto *rateLabel =
-        builder.add<QLabel>(page, {u"Label6", Label, u"毎分呼吸量", 3480, 840, 1095, 255, 12, nullptr, WordWrap});
+    builder.add(page, {u"Label6", Label, u"毎分呼吸量", 3480, 840, 1095, 255, 12, nullptr, WordWrap, u"Label7"});
     breathingRate_ =
         builder.add<QLabel>(page, {u"Label7", ResultBox, u"", 3480, 1200, 735, 375, 11, &kBreathingResultFont});
     builder.add(page, {u"Label8", Label, u"リットル／分", 4320, 1320, 975, 255, 10, nullptr, WordWrap});
@@ -106,14 +101,6 @@ void MainWindow::buildControls()
     tabs->placeControls(page);
     builder.finish();
     tabs->setFocus(Qt::OtherFocusReason);
-
-    // Each label names the box beside it, for screen readers.
-    layout::nameAfterLabel(startLabel, startPressure_);
-    layout::nameAfterLabel(endLabel, endPressure_);
-    layout::nameAfterLabel(volumeLabel, tankVolume_);
-    layout::nameAfterLabel(depthLabel, averageDepth_);
-    layout::nameAfterLabel(timeLabel, diveTime_);
-    layout::nameAfterLabel(rateLabel, breathingRate_);
 
     // The client area below the menu bar, in the layout's units. The window's
     // layout gives the menu bar its height for the window's width, which need
@@ -130,25 +117,26 @@ void MainWindow::buildEnrichedAirPage()
     builder.addToKeyboardOrder(8, startPressure_);
     builder.add(page,
                 {u"Label12", Label, u"ナイトロックスタンクの通常エアー換算深度自動計算機", 480, 360, 5415, 375, 22,
-                 &kEnrichedAirTitleFont, WordWrap | Transparent, kRed});
-    auto *oxygenLabel = builder.add<QLabel>(page,
-                                            {u"Label10", Label, u"ナイトロックス・酸素濃度(%)：", 840, 720, 2535, 255,
-                                             18, nullptr, WordWrap | Transparent});
+                 &kEnrichedAirTitleFont, WordWrap | Transparent, u"", kRed});
+    builder.add(page,
+                {u"Label10", Label, u"ナイトロックス・酸素濃度(%)：", 840, 720, 2535, 255, 18, nullptr,
+                 WordWrap | Transparent, u"Combo1"});
     oxygenPercent_ = builder.add<QComboBox>(
-        page, {u"Combo1", ComboBox, u"32", 3120, 645, 855, 360, 19, &kComboFont, Plain, {}, kOxygenPercentages});
-    auto *enrichedDepthLabel = builder.add<QLabel>(
-        page, {u"Label11", Label, u"水深(m)：", 2280, 1200, 855, 255, 20, nullptr, WordWrap | Transparent});
+        page, {u"Combo1", ComboBox, u"32", 3120, 645, 855, 360, 19, &kComboFont, Plain, u"", {}, kOxygenPercentages});
+    builder.add(
+        page, {u"Label11", Label, u"水深(m)：", 2280, 1200, 855, 255, 20, nullptr, WordWrap | Transparent, u"Combo2"});
     depth_ = builder.add<QComboBox>(
-        page, {u"Combo2", ComboBox, u"30", 3120, 1125, 855, 360, 21, &kComboFont, Plain, {}, kDepths});
-    auto *airDepthLabel = builder.add<QLabel>(
-        page,
-        {u"Label13", Label, u"通常エアータンク深度(m)：", 960, 1920, 2295, 375, 23, nullptr, WordWrap | Transparent});
+        page, {u"Combo2", ComboBox, u"30", 3120, 1125, 855, 360, 21, &kComboFont, Plain, u"", {}, kDepths});
+    builder.add(page,
+                {u"Label13", Label, u"通常エアータンク深度(m)：", 960, 1920, 2295, 375, 23, nullptr,
+                 WordWrap | Transparent, u"Label14"});
     equivalentAirDepth_ =
         builder.add<QLabel>(page, {u"Label14", ResultBox, u"", 3000, 1845, 975, 375, 24, &kEnrichedAirResultFont});
     calculateEnrichedAirButton_ =
         builder.add<QPushButton>(page, {u"Command4", Button, u"計　算", 5040, 2160, 855, 495, 25});
-    auto *pressureLabel = builder.add<QLabel>(
-        page, {u"Label15", Label, u"酸素分圧(atm)：", 1755, 2360, 1335, 375, 28, nullptr, WordWrap | Transparent});
+    builder.add(page,
+                {u"Label15", Label, u"酸素分圧(atm)：", 1755, 2360, 1335, 375, 28, nullptr, WordWrap | Transparent,
+                 u"Label16"});
     oxygenPressure_ =
         builder.add<QLabel>(page, {u"Label16", ResultBox, u"", 3000, 2280, 975, 375, 29, &kEnrichedAirResultFont});
     courseButton_ = builder.add<QPushButton>(
@@ -162,11 +150,6 @@ void MainWindow::buildEnrichedAirPage()
     builder.finish();
     for (QWidget *control : page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         control->show();
-
-    layout::nameAfterLabel(oxygenLabel, oxygenPercent_);
-    layout::nameAfterLabel(enrichedDepthLabel, depth_);
-    layout::nameAfterLabel(airDepthLabel, equivalentAirDepth_);
-    layout::nameAfterLabel(pressureLabel, oxygenPressure_);
 }
 
 } // namespace ui

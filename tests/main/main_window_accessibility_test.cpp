@@ -100,9 +100,9 @@ TEST_F(MainWindowTest, AResultBoxIsNamedByItsCaptionAndStillReadsOutItsNumber)
 // once, the hidden tab's controls with their names too.
 TEST(MainWindowForScreenReader, BothTabsControlsExistAndAreNamedFromTheStart)
 {
-    desktop::setScreenReaderListening(true);
+    desktop::setScreenReaderHook([] { return true; });
     const ui::MainWindow window;
-    desktop::setScreenReaderListening(std::nullopt);
+    desktop::setScreenReaderHook({});
     for (const Named &row : kNamed) {
         auto *box = window.findChild<QWidget *>(QString::fromLatin1(row.box));
         ASSERT_NE(box, nullptr) << row.box;

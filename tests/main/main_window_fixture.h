@@ -2,7 +2,6 @@
 
 #include "main_window.h"
 #include "recording_message_boxes.h"
-#include "result_box.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -41,8 +40,6 @@ protected:
 
     void open()
     {
-        // As at the program's start-up: before any window is built.
-        layout::installResultBoxAccessibility();
         main = std::make_unique<ui::MainWindow>();
         window = main.get();
         window->show();

@@ -10,24 +10,24 @@ namespace support {
 // While it lives, opens no page: records each one and answers with `starts`.
 // failLater() fails the last page opened as the desktop would, after the
 // fact.
-class RecordingPageOpener final : public desktop::PageOpener {
+class RecordingPageOpener {
 public:
-    explicit RecordingPageOpener(bool starts = true) : starts_(starts) { desktop::setPageOpener(this); }
-    ~RecordingPageOpener() override { desktop::setPageOpener(nullptr); }
+    explicit RecordingPageOpener(bool starts = true)
+    {
+        desktop::setPageHook([this, starts](const QUrl &url, std::function<void()> failedLater) {
+            opened_.push_back(url);
+            failLater_ = std::move(failedLater);
+            return starts;
+        });
+    }
+    ~RecordingPageOpener() { desktop::setPageHook({}); }
     RecordingPageOpener(const RecordingPageOpener &) = delete;
     RecordingPageOpener &operator=(const RecordingPageOpener &) = delete;
 
-    bool open(const QUrl &url, std::function<void()> failedLater) override
-    {
-        opened_.push_back(url);
-        failLater_ = std::move(failedLater);
-        return starts_;
-    }
     const std::vector<QUrl> &opened() const { return opened_; }
     void failLater() { failLater_(); }
 
 private:
-    bool starts_;
     std::vector<QUrl> opened_;
     std::function<void()> failLater_;
 };
