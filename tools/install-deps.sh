@@ -31,7 +31,7 @@ echo "Installing: ${missing[*]}"
 sudo=()
 [[ $(id -u) -eq 0 ]] || sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
-if ! output=$("${sudo[@]}" apt-get update -qq 2>&1); then
+if ! output=$(LC_ALL=C.UTF-8 "${sudo[@]}" apt-get update -qq 2>&1); then
   echo "$output" >&2
   if grep -qE 'is expired|is not valid yet' <<<"$output"; then
     fail "a mirror serves package lists that are out of date (above); apt refuses them," \

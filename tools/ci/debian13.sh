@@ -94,7 +94,7 @@ while read -r uri; do
   esac
 done < <(
   { sed -nE 's/^URIs:\s*//p' /etc/apt/sources.list.d/*.sources 2>/dev/null
-    sed -nE 's/^deb\s+(\[[^]]*\]\s+)?(\S+).*/\2/p' /etc/apt/sources.list 2>/dev/null; } | tr ' ' '\n' | grep . | sort -u)
+    sed -nE 's/^deb\s+(\[[^]]*\]\s+)?(\S+).*/\2/p' /etc/apt/sources.list 2>/dev/null; } | tr ' ' '\n' | grep . | LC_ALL=C sort -u)
 [[ ${#mirrors[@]} -gt 0 ]] || fail "no Debian mirror in this machine's apt sources"
 # Apt checks that the lists are valid, in the root as on any Debian machine:
 # an expired list could be a stale or replayed one, holding back fixes.
@@ -180,7 +180,7 @@ if [[ ! -f $base/.complete ]]; then
   mkdir -p "$base"
   # mmdebstrap mounts what it needs in the new root itself: in a mount
   # namespace of its own, those mounts end with it too.
-  if ! unshare --mount --propagation private mmdebstrap --quiet "${options[@]}" "$suite" "$base/root" \
+  if ! LC_ALL=C.UTF-8 unshare --mount --propagation private mmdebstrap --quiet "${options[@]}" "$suite" "$base/root" \
     "${mirrors[@]}" 2>"$base.log"; then
     cat "$base.log" >&2
     if grep -qE 'is expired|is not valid yet' "$base.log"; then

@@ -82,7 +82,7 @@ derive_deb_src
 # The folder the source and build trees are mapped to in what the compiler
 # writes, so that the random temporary folder leaves no trace in the DLLs.
 mapped=/usr/src/sorvane-qt
-candidate=$(apt-cache policy qt6-base-dev | sed -nE 's/^\s*Candidate: //p')
+candidate=$(LC_ALL=C apt-cache policy qt6-base-dev | sed -nE 's/^\s*Candidate: //p')
 installed=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
 [[ -n $candidate && $candidate != '(none)' ]] || fail "no qt6-base-dev in the root's mirrors"
 if [[ $installed != "$candidate" ]]; then

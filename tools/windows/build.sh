@@ -64,7 +64,7 @@ done
 declare -A copied=()
 deploy_imports() {
   local dll dir
-  for dll in $($mingw-objdump -p "$1" | sed -nE 's/^\s*DLL Name: (.*)$/\1/p'); do
+  for dll in $(LC_ALL=C $mingw-objdump -p "$1" | sed -nE 's/^\s*DLL Name: (.*)$/\1/p'); do
     [[ -n ${copied[$dll]:-} ]] && continue
     for dir in "$qt/bin" "${runtime_dirs[@]}"; do
       if [[ -f $dir/$dll ]]; then

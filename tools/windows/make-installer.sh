@@ -19,22 +19,24 @@ mkdir -p "$work"
 
 windows() { printf '%s' "${1//\//\\}"; }
 cd "$stage"
+# In byte order whatever the locale, as the zip's members are: the installer's
+# bytes follow the order of its files.
 {
   # Deepest folders last, so each SetOutPath is followed by its own files.
-  find . -type d | sort | while read -r dir; do
+  find . -type d | LC_ALL=C sort | while read -r dir; do
     dir=${dir#.}
     echo "SetOutPath \"\$INSTDIR$(windows "$dir")\""
-    find ".$dir" -maxdepth 1 -type f | sort | while read -r file; do
+    find ".$dir" -maxdepth 1 -type f | LC_ALL=C sort | while read -r file; do
       echo "File \"$stage/${file#./}\""
     done
   done
 } >"$work/files.nsh"
 {
-  find . -type f | sort | while read -r file; do
+  find . -type f | LC_ALL=C sort | while read -r file; do
     echo "Delete \"\$INSTDIR\\$(windows "${file#./}")\""
   done
   # Folders only when empty, deepest first: never RMDir /r.
-  find . -mindepth 1 -type d | sort -r | while read -r dir; do
+  find . -mindepth 1 -type d | LC_ALL=C sort -r | while read -r dir; do
     echo "RMDir \"\$INSTDIR\\$(windows "${dir#./}")\""
   done
 } >"$work/unfiles.nsh"
