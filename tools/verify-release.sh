@@ -21,6 +21,10 @@
 # checkout's dist/sorvane-RELEASE), where its bytes are the recorded ones;
 # the build information and SHA256SUMS are in the record itself.
 #
+# The rebuild runs in the C.UTF-8 locale in UTC, whatever the caller's: the
+# commit of 1.02 still ordered the installer's files by the locale that
+# LC_ALL gave the Debian 13 root.
+#
 # Not part of CI: a Debian update to the compiler or to Qt would make the
 # rebuild differ for no fault of the code. The folder is removed when every
 # file is identical, and kept otherwise.
@@ -66,7 +70,7 @@ times=()
 stage() {
   local name=$1 start=$SECONDS
   shift
-  (cd "$work/src" && "$@") >"$work/$name.log" 2>&1 ||
+  (cd "$work/src" && env -u LC_ALL LANG=C.UTF-8 TZ=UTC "$@") >"$work/$name.log" 2>&1 ||
     { tail -n 40 "$work/$name.log" >&2; fail "the stage $name failed (its log: $work/$name.log)"; }
   times+=("$name $((SECONDS - start)) s")
 }
