@@ -51,7 +51,7 @@ release() {
   (cd "$folder" && umask "$mask" && TZ=$zone LC_ALL=$locale SORVANE_JOBS=$jobs \
     unshare --uts bash -c 'hostname "$1" && exec bash tools/release.sh' - "$host" >"$folder.log" 2>&1) ||
     { tail -n 40 "$folder.log" >&2; fail "the release in $folder failed"; }
-  echo "release in $folder (umask $mask, TZ=$zone, LC_ALL=$locale, host $host, $jobs jobs):" \
+  echo "release in $folder (umask $mask, TZ=$zone, LC_ALL=$locale, host $host, jobs $jobs):" \
     "$((SECONDS - start)) s"
 }
 release "$first" 022 UTC C.UTF-8 "$(hostname)" "$(nproc)"
