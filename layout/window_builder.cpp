@@ -191,6 +191,14 @@ QWidget *WindowBuilder::add(QWidget *parent, const ControlRow &row)
         onTop_.push_back(control);
     if (!row.buddy.isEmpty())
         buddies_.emplace_back(qobject_cast<QLabel *>(control), row.buddy);
+    // A label's row comes before its box's: the box is named as it is made.
+    const auto labelOf = std::find_if(buddies_.begin(), buddies_.end(), [&](const auto &pending) {
+        return pending.second == row.name && pending.first->parentWidget() == parent;
+    });
+    if (labelOf != buddies_.end()) {
+        nameAfterLabel(labelOf->first, control);
+        buddies_.erase(labelOf);
+    }
     return control;
 }
 
@@ -207,12 +215,7 @@ void WindowBuilder::finish()
         QWidget::setTabOrder(keyboardOrder_[k - 1].second, keyboardOrder_[k].second);
     for (QWidget *control : onTop_)
         control->raise();
-    // The boxes may come after their labels in the rows.
-    for (const auto &[label, buddy] : buddies_) {
-        auto *box = label->parentWidget()->findChild<QWidget *>(buddy.toString(), Qt::FindDirectChildrenOnly);
-        Q_ASSERT(box);
-        nameAfterLabel(label, box);
-    }
+    Q_ASSERT(buddies_.empty()); // every label's box came after it
 }
 
 } // namespace layout

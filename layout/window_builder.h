@@ -65,8 +65,8 @@ struct ControlRow {
     int tabIndex;                   // the keyboard order
     const FontSpec *font = nullptr; // null: the window's
     unsigned look = Plain;          // ControlLook bits
-    // A label's: the control beside it, on the same parent, that it names for
-    // screen readers (see WindowBuilder::finish).
+    // A label's: the control beside it, on the same parent and in a later row,
+    // that it names for screen readers (see WindowBuilder::add).
     QStringView buddy = {};
     std::optional<QRgb> colour = std::nullopt; // a text or line colour the layout fixes
     std::span<const QStringView> items = {};   // a combo box's list
@@ -81,6 +81,8 @@ public:
     WindowBuilder(const WindowBuilder &) = delete;
     WindowBuilder &operator=(const WindowBuilder &) = delete;
 
+    // Makes the control of `row`; the box a label's row names as its buddy is
+    // named after the label when the box's row comes.
     QWidget *add(QWidget *parent, const ControlRow &row);
     // The control as the class its kind makes: QLabel for labels and
     // pictures, ResultBox, QLineEdit, TextArea, QPushButton, QComboBox.
@@ -93,15 +95,14 @@ public:
     }
     // A control made elsewhere that takes part in the keyboard order.
     void addToKeyboardOrder(int tabIndex, QWidget *control);
-    // Chains the keyboard order by tab index, raises the OnTop controls and
-    // names each label's buddy after it.
+    // Chains the keyboard order by tab index and raises the OnTop controls.
     void finish();
 
 private:
     QPalette::ColorRole surface_;
     std::vector<std::pair<int, QWidget *>> keyboardOrder_;
     std::vector<QWidget *> onTop_;
-    std::vector<std::pair<QLabel *, QStringView>> buddies_;
+    std::vector<std::pair<QLabel *, QStringView>> buddies_; // labels whose box is still to come
 };
 
 } // namespace layout
