@@ -33,10 +33,7 @@ sudo=()
 export DEBIAN_FRONTEND=noninteractive
 if ! output=$(LC_ALL=C.UTF-8 "${sudo[@]}" apt-get update -qq 2>&1); then
   echo "$output" >&2
-  if grep -qE 'is expired|is not valid yet' <<<"$output"; then
-    fail "a mirror serves package lists that are out of date (above); apt refuses them," \
-      "as it should: try again once it has synced, or use another mirror"
-  fi
+  fail_if_lists_expired "$output"
   exit 1
 fi
 [[ -z $output ]] || echo "$output" >&2

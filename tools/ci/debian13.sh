@@ -183,9 +183,7 @@ if [[ ! -f $base/.complete ]]; then
   if ! LC_ALL=C.UTF-8 unshare --mount --propagation private mmdebstrap --quiet "${options[@]}" "$suite" "$base/root" \
     "${mirrors[@]}" 2>"$base.log"; then
     cat "$base.log" >&2
-    if grep -qE 'is expired|is not valid yet' "$base.log"; then
-      fail "a mirror serves package lists that are out of date (above); apt refuses them, as it should: try again once it has synced, or use another mirror"
-    fi
+    fail_if_lists_expired "$(<"$base.log")"
     fail "mmdebstrap could not make the root"
   fi
   rm -f "$base.log"

@@ -150,6 +150,10 @@ class Release:
         qt_facts = facts(os.path.join(qt, "sorvane-qt.txt"))
         self.qt_values = {key: value for key, value in qt_facts if key not in ("bundled", "licence")}
         self.qt_facts = qt_facts
+        # What each part of the build ran on and used: its release, then its packages.
+        self.host = lines(os.path.join(dist, "host.txt"))
+        self.root = lines(os.path.join(dist, "root.txt"))
+        self.root_distro = codename(self.root[0])
 
     def program(self, description):
         return component("application", "program", self.executable, self.release, self.project,
@@ -204,7 +208,7 @@ class Release:
         distro = codename(built_on)
         field = lambda name: subprocess.run(["dpkg-deb", "-f", source, name], check=True,
                                             capture_output=True, text=True).stdout.strip()
-        program = self.program(f"The program, installed under /usr by the package")
+        program = self.program("The program, installed under /usr by the package")
         with tempfile.TemporaryDirectory() as unpacked:
             subprocess.run(["dpkg-deb", "-x", source, unpacked], check=True)
             program["components"] = file_components(unpacked, lambda _: program)["program"]
@@ -232,6 +236,7 @@ class Release:
         values = self.qt_values
         # "licence NAME EXPRESSION": names are one word, expressions may have spaces.
         licences = dict(value.split(" ", 1) for key, value in self.qt_facts if key == "licence")
+        licences = {name: expression for name, expression in licences.items() if expression != "NOASSERTION"}
         identifiers = qt_identifiers(qt_spdx)
         bundled = []
         for key, value in self.qt_facts:
@@ -246,7 +251,7 @@ class Release:
                 "library", "qt-bundled:" + name, name, version, DEBIAN,
                 "Compiled into the Qt DLLs from the copy in Qt's source (src/3rdparty), "
                 f"as Debian's qt6-base source {values['debian']} holds it",
-                found["purl"][0], licences.get(name) if licences.get(name) != "NOASSERTION" else None)
+                found["purl"][0], licences.get(name))
             if found["cpe"]:
                 entry["cpe"] = found["cpe"][0]
             bundled.append(entry)
@@ -254,7 +259,7 @@ class Release:
             "framework", "qt", "Qt", values["qt"], DEBIAN,
             "Qt Core, Gui and Widgets with their plugins, cross-built for Windows from "
             f"Debian 13's qt6-base source {values['debian']} with Debian's patches",
-            deb_purl("qt6-base", values["debian"], "source", "trixie"), QT_LICENCE,
+            deb_purl("qt6-base", values["debian"], "source", self.root_distro), QT_LICENCE,
             properties=property_list([("debian:source", "qt6-base " + values["debian"]),
                                       ("qt:configure", values["configure"]),
                                       ("qt:source-date-epoch", values["epoch"])]))
@@ -278,7 +283,7 @@ class Release:
                 runtime[dll] = component(
                     "library", "runtime:" + dll, dll, version, DEBIAN,
                     f"MinGW-w64 runtime DLL from Debian's {package_name} {version}",
-                    deb_purl(package_name, version, architecture, "trixie"),
+                    deb_purl(package_name, version, architecture, self.root_distro),
                     "MIT" if dll.startswith("libwinpthread") else "GPL-3.0-or-later WITH GCC-exception-3.1")
             elif key == "nsis":
                 version, architecture = value.split(" ")
@@ -286,7 +291,7 @@ class Release:
                     "application", "nsis", "NSIS", version, DEBIAN,
                     "Makes the installer: its installing and uninstalling code (with LZMA) is "
                     f"NSIS's, from Debian's nsis {version}",
-                    deb_purl("nsis", version, architecture, "trixie"), "Zlib AND CPL-1.0", scope="required")
+                    deb_purl("nsis", version, architecture, self.root_distro), "Zlib AND CPL-1.0", scope="required")
         if not runtime or not nsis:
             fail("windows/facts.txt lacks the runtime DLLs or NSIS")
 
@@ -324,8 +329,7 @@ class Release:
 
     def buildinfo(self, downloads):
         """The build information: what shaped the bytes, in Debian's field style."""
-        host, root = lines(os.path.join(self.dist, "host.txt")), lines(os.path.join(self.dist, "root.txt"))
-        values = self.qt_values
+        host, root, values = self.host, self.root, self.qt_values
         fields = [
             ("Format", "1.0"),
             ("Source", self.executable),
